@@ -1,0 +1,76 @@
+#include "binary_rounding.hpp"
+
+#include <cmath>
+#include <limits>
+
+namespace delartal {
+
+Extended round_to_extended(const Truncated& value) {
+  Extended rounded = value.head;
+  const bool odd = (rounded.significand & 1U) != 0;
+  if (value.round && (value.sticky || odd)) {
+    ++rounded.significand;
+    if (rounded.significand == 0) {  // carried out of the top bit
+      rounded.significand = std::uint64_t{1} << 63;
+      ++rounded.exponent;
+    }
+  }
+  return rounded;
+}
+
+float round_to_float(const Extended& value) {
+  constexpr int max_exponent = 127;  // of the largest finite float
+  constexpr int min_normal = -126;
+  const auto signed_value = [&value](float magnitude) {
+    return value.negative ? -magnitude : magnitude;
+  };
+  if (value.significand == 0) return signed_value(0.0F);
+  if (value.exponent > max_exponent) {
+    return signed_value(std::numeric_limits<float>::infinity());
+  }
+  // Below 2^-150, half the smallest subnormal, everything rounds to zero.
+  if (value.exponent < min_normal - 24) return signed_value(0.0F);
+
+  // Significant bits the float keeps at this exponent: 24, fewer when subnormal.
+  const int kept_bits = value.exponent >= min_normal ? 24 : 24 - (min_normal - value.exponent);
+  const int dropped = 64 - kept_bits;  // 40 to 64
+  std::uint64_t kept = 0;
+  std::uint64_t rest = value.significand;
+  if (dropped < 64) {
+    kept = value.significand >> dropped;
+    rest = value.significand & ((std::uint64_t{1} << dropped) - 1);
+  }
+  const std::uint64_t half = std::uint64_t{1} << (dropped - 1);
+  if (rest > half || (rest == half && (kept & 1U) != 0)) ++kept;
+
+  // kept < 2^25, exact as a float; ldexp scales exactly, or overflows to infinity.
+  return signed_value(std::ldexp(static_cast<float>(kept), value.exponent - kept_bits + 1));
+}
+
+void BitCollector::push(bool bit) {
+  if (count_ == 0 && !bit) {
+    ++leading_zeros_;
+  } else if (count_ < 64) {
+    head_ = (head_ << 1) | (bit ? 1U : 0U);
+    ++count_;
+  } else if (count_ == 64) {
+    round_ = bit;
+    ++count_;
+  } else {
+    sticky_ = sticky_ || bit;
+  }
+}
+
+Truncated BitCollector::result(bool negative, int first_bit_exponent) const {
+  Truncated value;
+  value.head.negative = negative;
+  if (count_ == 0) return value;
+  const int head_bits = count_ < 64 ? count_ : 64;
+  value.head.significand = head_ << (64 - head_bits);
+  value.head.exponent = first_bit_exponent - leading_zeros_;
+  value.round = round_;
+  value.sticky = sticky_;
+  return value;
+}
+
+}  // namespace delartal

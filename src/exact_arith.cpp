@@ -1,0 +1,108 @@
+#include "exact_arith.hpp"
+
+#include <cmath>
+#include <limits>
+
+#include "binary_rounding.hpp"
+
+namespace delartal {
+namespace {
+
+// 0.00625 as the nearest double: 0x1999999999999A * 2^-60.
+constexpr std::uint64_t step_significand = 0x1999999999999A;
+constexpr int step_exponent = -60;
+
+// A finite float as magnitude * 2^exponent with a whole-number magnitude below 2^24.
+struct Split {
+  bool negative;
+  std::uint32_t magnitude;
+  int exponent;
+};
+
+Split split(float x) {
+  int exponent = 0;
+  const float fraction = std::frexp(std::fabs(x), &exponent);  // in [0.5, 1), exact
+  const auto magnitude = static_cast<std::uint32_t>(std::ldexp(fraction, 24));
+  return {std::signbit(x), magnitude, exponent - 24};
+}
+
+int bit_length(std::uint64_t x) {
+  int length = 0;
+  for (; x != 0; x >>= 1) ++length;
+  return length;
+}
+
+}  // namespace
+
+std::optional<float> halved_less_offset(float f, std::uint64_t offset) {
+  if (!(f >= 64.0F && f < 1024.0F)) return std::nullopt;
+  // In units of 2^-47: f / 2 = magnitude * 2^(exponent + 46), below 2^56 here,
+  // and the offset doubled, below 2^54.
+  const Split parts = split(f);
+  const auto half_f = static_cast<std::int64_t>(std::uint64_t{parts.magnitude}
+                                                << (parts.exponent + 46));
+  const std::int64_t difference = half_f - static_cast<std::int64_t>(2 * offset);
+  if (difference == 0) return 0.0F;
+
+  const std::uint64_t magnitude =
+      difference < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(difference)
+                     : static_cast<std::uint64_t>(difference);
+  const int length = bit_length(magnitude);
+  Extended exact;
+  exact.negative = difference < 0;
+  exact.significand = magnitude << (64 - length);
+  exact.exponent = length - 1 - 47;
+  return round_to_float(exact);
+}
+
+float per_step(float a) {
+  if (!std::isfinite(a) || a == 0.0F) return a;  // their own quotients
+  // a / step = (magnitude / step_significand) * 2^(exponent - step_exponent).
+  // The magnitude is below 2^24 and the step's significand at least 2^52, so
+  // the quotient is below 1: long division yields its bits from 2^-1 down.
+  const Split parts = split(a);
+  std::uint64_t remainder = parts.magnitude;
+  BitCollector quotient;
+  while (!quotient.full()) {
+    remainder <<= 1;  // below 2^54
+    const bool bit = remainder >= step_significand;
+    if (bit) remainder -= step_significand;
+    quotient.push(bit);
+  }
+  quotient.add_sticky(remainder != 0);
+  const int first_bit_exponent = -1 + parts.exponent - step_exponent;
+  return round_to_float(round_to_extended(quotient.result(parts.negative, first_bit_exponent)));
+}
+
+std::int32_t nearest_half_up(float q) {
+  constexpr float limit = 2147483648.0F;  // 2^31
+  if (!(q < limit)) return std::numeric_limits<std::int32_t>::max();
+  if (q <= -limit) return std::numeric_limits<std::int32_t>::min();
+  const Split parts = split(q);
+  const std::int64_t magnitude = parts.magnitude;
+  if (parts.exponent >= 0) {  // a whole number already, below 2^31
+    const std::int64_t whole = magnitude << parts.exponent;
+    return static_cast<std::int32_t>(parts.negative ? -whole : whole);
+  }
+  const int shift = -parts.exponent;
+  if (shift > 26) return 0;  // |q| < 2^-2: nearest is 0
+  const std::int64_t half = std::int64_t{1} << (shift - 1);
+  if (!parts.negative) return static_cast<std::int32_t>((magnitude + half) >> shift);
+  // floor(-m + 1/2) = -ceil(m - 1/2); m - 1/2 in units of 2^-shift is above -2^shift.
+  const std::int64_t less_half = magnitude - half;
+  if (less_half <= 0) return 0;
+  const std::int64_t up = (less_half + (std::int64_t{1} << shift) - 1) >> shift;
+  return static_cast<std::int32_t>(-up);
+}
+
+std::uint64_t ten_thousandths(float f) {
+  if (!(std::fabs(f) < 0x1p40F)) return std::numeric_limits<std::uint64_t>::max();
+  const Split parts = split(f);
+  const std::uint64_t scaled = std::uint64_t{parts.magnitude} * 10000;  // below 2^38
+  if (parts.exponent >= 0) return scaled << parts.exponent;  // below 2^54
+  const int shift = -parts.exponent;
+  if (shift > 40) return 0;  // below 2^-2
+  return (scaled + (std::uint64_t{1} << (shift - 1))) >> shift;
+}
+
+}  // namespace delartal

@@ -1,0 +1,203 @@
+#include "read_float.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "binary_rounding.hpp"
+
+namespace delartal {
+namespace {
+
+// Positions and exponents are counted in 64 bits and held within this bound,
+// far past any that can give a finite nonzero float.
+constexpr std::int64_t exponent_bound = std::int64_t{1} << 40;
+
+std::int64_t bounded_sum(std::int64_t a, std::int64_t b) {
+  return std::clamp(a + b, -exponent_bound, exponent_bound);
+}
+
+bool is_decimal(int byte) { return digit_value(byte) < 10; }
+bool is_hex(int byte) { return digit_value(byte) < 16; }
+
+// Reads an exponent's optional sign and digits if a digit follows its marker
+// (e or p), and adds it to `exponent`. Otherwise the marker stays unread.
+void read_exponent(Input& in, int marker_lower, int marker_upper, std::int64_t& exponent) {
+  const int marker = in.peek();
+  if (marker != marker_lower && marker != marker_upper) return;
+  const int sign = in.peek(1);
+  const std::size_t signs = (sign == '+' || sign == '-') ? 1 : 0;
+  if (!is_decimal(in.peek(1 + signs))) return;
+  for (std::size_t skipped = 0; skipped < 1 + signs; ++skipped) in.advance();
+  std::int64_t value = 0;
+  for (; is_decimal(in.peek()); in.advance()) {
+    value = std::min(value * 10 + digit_value(in.peek()), exponent_bound);
+  }
+  exponent = bounded_sum(exponent, sign == '-' ? -value : value);
+}
+
+// Every halfway point between neighbouring 64-bit significands in the range
+// that can round to a finite nonzero float has at most 172 significant decimal
+// digits. Digits past the ones kept can therefore only tell whether the value
+// lies above the kept prefix, which `sticky` records.
+constexpr std::size_t kept_digits = 256;
+// Values below 10^-46 (under 2^-152) round to zero; from 10^39 (over 2^128) up
+// to infinity.
+constexpr std::int64_t smallest_point = -46;
+constexpr std::int64_t largest_point = 39;
+
+// 0.d1 d2 d3 ... * 10^point, d1 nonzero; no digits for zero.
+struct Decimal {
+  std::array<std::uint8_t, kept_digits> digits{};
+  std::size_t count = 0;
+  bool sticky = false;
+  std::int64_t point = 0;
+
+  void add(int digit, bool before_point) {
+    if (count == 0 && digit == 0) {  // a leading zero
+      if (!before_point) point = bounded_sum(point, -1);
+      return;
+    }
+    if (before_point) point = bounded_sum(point, 1);
+    if (count < kept_digits) {
+      digits[count++] = static_cast<std::uint8_t>(digit);
+    } else {
+      sticky = sticky || digit != 0;
+    }
+  }
+};
+
+// Pushes the bits of the whole-number part (at most 39 digits, below 2^130)
+// into `bits`, most significant first. Returns how many there are.
+int push_whole_part(const Decimal& number, BitCollector& bits) {
+  std::array<std::uint32_t, 5> limbs{};  // least significant first
+  for (std::int64_t i = 0; i < number.point; ++i) {
+    const auto index = static_cast<std::size_t>(i);
+    std::uint64_t carry = index < number.count ? number.digits[index] : 0;
+    for (std::uint32_t& limb : limbs) {
+      const std::uint64_t product = std::uint64_t{limb} * 10 + carry;
+      limb = static_cast<std::uint32_t>(product);
+      carry = product >> 32;
+    }
+  }
+  int length = static_cast<int>(limbs.size()) * 32;
+  const auto bit_at = [&limbs](int position) {
+    const auto limb = limbs[static_cast<std::size_t>(position / 32)];
+    return ((limb >> (position % 32)) & 1U) != 0;
+  };
+  while (length > 0 && !bit_at(length - 1)) --length;
+  for (int position = length - 1; position >= 0; --position) bits.push(bit_at(position));
+  return length;
+}
+
+// Pushes the fraction's bits, 2^-1 first, until the collector is full or the
+// fraction is exhausted; what remains then goes into sticky. Each bit is the
+// carry out of doubling the fraction's decimal digits.
+void push_fraction(const Decimal& number, BitCollector& bits) {
+  std::array<std::uint8_t, kept_digits - smallest_point> fraction{};
+  std::size_t length = 0;
+  for (std::int64_t i = number.point; i < 0; ++i) fraction[length++] = 0;
+  const std::size_t whole = number.point > 0 ? static_cast<std::size_t>(number.point) : 0;
+  for (std::size_t i = whole; i < number.count; ++i) fraction[length++] = number.digits[i];
+
+  const auto trim = [&fraction, &length] {
+    while (length > 0 && fraction[length - 1] == 0) --length;
+  };
+  trim();
+  while (length > 0 && !bits.full()) {
+    bool carry = false;
+    for (std::size_t i = length; i-- > 0;) {
+      const int doubled = 2 * fraction[i] + (carry ? 1 : 0);
+      carry = doubled >= 10;
+      fraction[i] = static_cast<std::uint8_t>(carry ? doubled - 10 : doubled);
+    }
+    bits.push(carry);
+    trim();
+  }
+  bits.add_sticky(length > 0 || number.sticky);
+}
+
+float to_float(bool negative, const Decimal& number) {
+  Extended limit;
+  limit.negative = negative;
+  if (number.count == 0 || number.point < smallest_point) return round_to_float(limit);
+  if (number.point > largest_point) {
+    limit.significand = std::uint64_t{1} << 63;
+    limit.exponent = 1024;
+    return round_to_float(limit);
+  }
+  BitCollector bits;
+  const int whole_bits = push_whole_part(number, bits);
+  push_fraction(number, bits);
+  const int first_bit_exponent = whole_bits > 0 ? whole_bits - 1 : -1;
+  return round_to_float(round_to_extended(bits.result(negative, first_bit_exponent)));
+}
+
+float read_decimal(Input& in, bool negative) {
+  Decimal number;
+  for (; is_decimal(in.peek()); in.advance()) number.add(digit_value(in.peek()), true);
+  if (in.peek() == '.') {
+    in.advance();
+    for (; is_decimal(in.peek()); in.advance()) number.add(digit_value(in.peek()), false);
+  }
+  read_exponent(in, 'e', 'E', number.point);
+  return to_float(negative, number);
+}
+
+// After the 0x: the bits of every hex digit from the first nonzero one, and the
+// binary exponent of that digit's top bit.
+float read_hex(Input& in, bool negative) {
+  BitCollector bits;
+  bool started = false;
+  std::int64_t first_exponent = 3;  // of the first nonzero digit's top bit
+  const auto add = [&](int digit, bool before_point) {
+    if (!started) {
+      // Fraction digits up to the first nonzero one, itself included, each
+      // move it down a digit; whole digits after it, up.
+      if (!before_point) first_exponent = bounded_sum(first_exponent, -4);
+      if (digit == 0) return;
+      started = true;
+    } else if (before_point) {
+      first_exponent = bounded_sum(first_exponent, 4);
+    }
+    if (bits.full()) {
+      bits.add_sticky(digit != 0);
+      return;
+    }
+    for (int bit = 3; bit >= 0; --bit) bits.push(((digit >> bit) & 1) != 0);
+  };
+  for (; is_hex(in.peek()); in.advance()) add(digit_value(in.peek()), true);
+  if (in.peek() == '.') {
+    in.advance();
+    for (; is_hex(in.peek()); in.advance()) add(digit_value(in.peek()), false);
+  }
+  read_exponent(in, 'p', 'P', first_exponent);
+  // Beyond this bound every value is zero or infinite already.
+  constexpr std::int64_t int_bound = 100000;
+  const auto exponent = static_cast<int>(std::clamp(first_exponent, -int_bound, int_bound));
+  return round_to_float(round_to_extended(bits.result(negative, exponent)));
+}
+
+}  // namespace
+
+std::optional<float> read_float(Input& in) {
+  const int sign = in.peek();
+  const std::size_t at = (sign == '+' || sign == '-') ? 1 : 0;
+  const bool negative = sign == '-';
+
+  const bool hex_marker = in.peek(at) == '0' && (in.peek(at + 1) == 'x' || in.peek(at + 1) == 'X');
+  const bool hex = hex_marker && (is_hex(in.peek(at + 2)) ||
+                                  (in.peek(at + 2) == '.' && is_hex(in.peek(at + 3))));
+  const bool decimal =
+      is_decimal(in.peek(at)) || (in.peek(at) == '.' && is_decimal(in.peek(at + 1)));
+  if (!hex && !decimal) return std::nullopt;
+
+  for (std::size_t skipped = 0; skipped < at; ++skipped) in.advance();
+  if (!hex) return read_decimal(in, negative);
+  in.advance();  // 0
+  in.advance();  // x
+  return read_hex(in, negative);
+}
+
+}  // namespace delartal
