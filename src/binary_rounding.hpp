@@ -42,8 +42,8 @@ class BitCollector {
 
  private:
   std::uint64_t head_ = 0;
-  int count_ = 0;           // significant bits pushed, the leading 1 first
-  int leading_zeros_ = 0;   // zero bits pushed before the leading 1
+  int count_ = 0;          // significant bits pushed, the leading 1 first
+  int leading_zeros_ = 0;  // zero bits pushed before the leading 1
   bool round_ = false;
   bool sticky_ = false;
 };

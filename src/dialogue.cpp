@@ -28,7 +28,9 @@ constexpr std::string_view outside_band_1 =
 constexpr std::string_view outside_band_2 =
     "Frekvensen ger inget delartal mellan 0 och 9999; v\xE4lj en frekvens mellan 140.2 och "
     "265.1875 MHz.\n";
-constexpr std::string_view input_ended = "Indata tog slut innan b\xE5" "da svaren var l\xE4sta.\n";
+constexpr std::string_view input_ended =
+    "Indata tog slut innan b\xE5"
+    "da svaren var l\xE4sta.\n";
 
 int input_ended_early(TextSink& err) {
   err.write(input_ended);

@@ -39,14 +39,14 @@ std::optional<float> halved_less_offset(float f, std::uint64_t offset) {
   // In units of 2^-47: f / 2 = magnitude * 2^(exponent + 46), below 2^56 here,
   // and the offset doubled, below 2^54.
   const Split parts = split(f);
-  const auto half_f = static_cast<std::int64_t>(std::uint64_t{parts.magnitude}
-                                                << (parts.exponent + 46));
+  const auto half_f =
+      static_cast<std::int64_t>(std::uint64_t{parts.magnitude} << (parts.exponent + 46));
   const std::int64_t difference = half_f - static_cast<std::int64_t>(2 * offset);
   if (difference == 0) return 0.0F;
 
-  const std::uint64_t magnitude =
-      difference < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(difference)
-                     : static_cast<std::uint64_t>(difference);
+  const std::uint64_t magnitude = difference < 0
+                                      ? std::uint64_t{0} - static_cast<std::uint64_t>(difference)
+                                      : static_cast<std::uint64_t>(difference);
   const int length = bit_length(magnitude);
   Extended exact;
   exact.negative = difference < 0;
@@ -99,7 +99,7 @@ std::uint64_t ten_thousandths(float f) {
   if (!(std::fabs(f) < 0x1p40F)) return std::numeric_limits<std::uint64_t>::max();
   const Split parts = split(f);
   const std::uint64_t scaled = std::uint64_t{parts.magnitude} * 10000;  // below 2^38
-  if (parts.exponent >= 0) return scaled << parts.exponent;  // below 2^54
+  if (parts.exponent >= 0) return scaled << parts.exponent;             // below 2^54
   const int shift = -parts.exponent;
   if (shift > 40) return 0;  // below 2^-2
   return (scaled + (std::uint64_t{1} << (shift - 1))) >> shift;

@@ -14,8 +14,8 @@ constexpr std::uint64_t offset_70_1 = 0x11866666666666;
 
 // f / 2 less the offset (units of 2^-46), exact, rounded once to single
 // precision. Empty for frequencies outside [64, 1024) MHz or not finite: the
-// divider only grows with the frequency and lies below -5000 at 64 MHz and
-// above 70000 at 1024 MHz, so no frequency out there gives a divider in
+// divider only grows with the frequency, and is below -6000 at 64 MHz and
+// above 70000 just under 1024 MHz, so no frequency out there gives one in
 // 0..9999; inside, every operand fits a 64-bit integer.
 std::optional<float> halved_less_offset(float f, std::uint64_t offset);
 

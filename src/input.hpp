@@ -67,7 +67,9 @@ class Input {
 };
 
 // True for the bytes "%i" and "%f" skip before a number: space, \t, \n, \v, \f, \r.
-constexpr bool is_space(int byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
+constexpr bool is_space(int byte) {
+  return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
 
 // The value of a digit in bases up to 16 (either case), or 16 for any other byte.
 constexpr int digit_value(int byte) {

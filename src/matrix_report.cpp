@@ -27,7 +27,9 @@ void i2bcd(std::int32_t num, std::array<char, 10>& str) {
   std::memcpy(str.data(), patterns[num], 8);
 }
 
-std::int32_t round_off(float a) { return nearest_half_up(a); }
+std::int32_t round_off(float a) {
+  return nearest_half_up(a);
+}
 
 bool printN(TextSink& out, float f, std::int32_t ver) {
   const std::optional<std::uint64_t> offset = offset_of(ver);

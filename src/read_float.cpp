@@ -18,8 +18,12 @@ std::int64_t bounded_sum(std::int64_t a, std::int64_t b) {
   return std::clamp(a + b, -exponent_bound, exponent_bound);
 }
 
-bool is_decimal(int byte) { return digit_value(byte) < 10; }
-bool is_hex(int byte) { return digit_value(byte) < 16; }
+bool is_decimal(int byte) {
+  return digit_value(byte) < 10;
+}
+bool is_hex(int byte) {
+  return digit_value(byte) < 16;
+}
 
 // Reads an exponent's optional sign and digits if a digit follows its marker
 // (e or p), and adds it to `exponent`. Otherwise the marker stays unread.
@@ -187,8 +191,8 @@ std::optional<float> read_float(Input& in) {
   const bool negative = sign == '-';
 
   const bool hex_marker = in.peek(at) == '0' && (in.peek(at + 1) == 'x' || in.peek(at + 1) == 'X');
-  const bool hex = hex_marker && (is_hex(in.peek(at + 2)) ||
-                                  (in.peek(at + 2) == '.' && is_hex(in.peek(at + 3))));
+  const bool hex = hex_marker &&
+                   (is_hex(in.peek(at + 2)) || (in.peek(at + 2) == '.' && is_hex(in.peek(at + 3))));
   const bool decimal =
       is_decimal(in.peek(at)) || (in.peek(at) == '.' && is_decimal(in.peek(at + 1)));
   if (!hex && !decimal) return std::nullopt;

@@ -33,7 +33,8 @@ std::optional<std::int32_t> read_integer(Input& in) {
   constexpr std::uint64_t beyond = std::uint64_t{1} << 32;
   std::uint64_t magnitude = 0;
   for (int digit = digit_value(in.peek()); digit < base; digit = digit_value(in.peek())) {
-    magnitude = std::min(magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit), beyond);
+    magnitude = std::min(
+        magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit), beyond);
     in.advance();
   }
 

@@ -1,0 +1,139 @@
+#include "dialogue.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report_text.hpp"
+#include "support.hpp"
+
+namespace delartal::test {
+namespace {
+
+const std::string menu =
+    "\nV\xE4lj:\n 1.Offset 70,2 / 59,5 MHz (Tx/Rx)\n 2.Offset 70,1 / 59,4 MHz (Tx/Rx)\n? ";
+const std::string prompt = "\nFrekvens i MHz? ";
+const std::string closing = "Tryck valfri tangent\n";
+const std::string not_a_variant = "Svara 1 eller 2.\n";
+const std::string not_a_number = "Skriv frekvensen i MHz som ett tal, till exempel 146.0125.\n";
+const std::string outside_1 =
+    "Frekvensen ger inget delartal mellan 0 och 9999; v\xE4lj en frekvens mellan 140.4 och "
+    "265.3875 MHz.\n";
+const std::string outside_2 =
+    "Frekvensen ger inget delartal mellan 0 och 9999; v\xE4lj en frekvens mellan 140.2 och "
+    "265.1875 MHz.\n";
+const std::string ended =
+    "Indata tog slut innan b\xE5"
+    "da svaren var l\xE4sta.\n";
+
+const std::string report_448 =
+    report_text({"146", 1, "146.0000", 448, {"x x x x", "x V x x", "x V x x", "V x x x"}});
+const std::string report_464 =
+    report_text({"146", 2, "146.0000", 464, {"x x x x", "x V x x", "x V V x", "x V x x"}});
+const std::string report_0 =
+    report_text({"140.4", 1, "140.4000", 0, {"x x x x", "x x x x", "x x x x", "x x x x"}});
+
+std::string times(const std::string& text, int count) {
+  std::string repeated;
+  for (int i = 0; i < count; ++i) repeated += text;
+  return repeated;
+}
+
+struct Session {
+  std::string input;
+  std::string out;
+  std::string err;
+  int status;
+};
+
+void expect_session(const Session& session) {
+  StringSource source(session.input);
+  StringSink out;
+  StringSink err;
+  EXPECT_EQ(run_dialogue(source, out, err), session.status) << session.input;
+  EXPECT_EQ(out.text(), session.out) << session.input;
+  EXPECT_EQ(err.text(), session.err) << session.input;
+}
+
+TEST(Dialogue, ReportsForGoodAnswers) {
+  const std::string for_448 = menu + prompt + report_448 + closing;
+  const std::string for_464 = menu + prompt + report_464 + closing;
+  const Session sessions[] = {
+      {"1\n146\n\n", for_448, "", 0},
+      {"2\n146\n\n", for_464, "", 0},
+      {"02\n146\n", for_464, "", 0},
+      {"0x2\n146\n", for_464, "", 0},
+      {"0b10\n146\n", for_464, "", 0},
+      {"1 146\n\n", for_448, "", 0},
+      {"  \n\t1\n\n  146\n", for_448, "", 0},
+      {"1\n146,5\n\n", for_448, "", 0},
+      {"1\n1.46e2\n", for_448, "", 0},
+      {"1\n146 and more\n", for_448, "", 0},
+      {"1\r\n146\r\n\r\n", for_448, "", 0},
+      {"1\n140.4\n", menu + prompt + report_0 + closing, "", 0},
+      // The input may end at the closing prompt.
+      {"1\n146\n", for_448, "", 0},
+      {"1\n146", for_448, "", 0},
+  };
+  for (const Session& session : sessions) expect_session(session);
+}
+
+TEST(Dialogue, AsksAgainForAnUnusableVariant) {
+  const std::string after = menu + prompt + report_448 + closing;
+  const Session sessions[] = {
+      {"3\n1\n146\n", menu + not_a_variant + after, "", 0},
+      {"0\n1\n146\n", menu + not_a_variant + after, "", 0},
+      {"-1\n1\n146\n", menu + not_a_variant + after, "", 0},
+      {"x\n1\n146\n", menu + not_a_variant + after, "", 0},
+      {"4294967297\n1\n146\n", menu + not_a_variant + after, "", 0},
+      {"08\n1\n146\n", menu + not_a_variant + after, "", 0},
+      // The rest of the refused answer's line goes with it.
+      {"3 2\n1\n146\n", menu + not_a_variant + after, "", 0},
+      {"x\n\xE4\n1\n146\n", menu + not_a_variant + menu + not_a_variant + after, "", 0},
+      {std::string("\0\n1\n146\n", 8), menu + not_a_variant + after, "", 0},
+  };
+  for (const Session& session : sessions) expect_session(session);
+}
+
+TEST(Dialogue, AsksAgainForAnUnusableFrequency) {
+  const std::string start = menu + prompt;
+  const std::string end = prompt + report_448 + closing;
+  const Session sessions[] = {
+      {"1\nabc\n146\n", start + not_a_number + end, "", 0},
+      {"1\ninf\nnan\n-\n.\n146\n", start + times(not_a_number + prompt, 3) + not_a_number + end, "",
+       0},
+      // What is left on the variant's line is the first frequency answer.
+      {"1x\n146\n", start + not_a_number + end, "", 0},
+      {"1\n-146\n", start + outside_1 + prompt, ended, 1},
+      {"1\n0\n140.3937\n265.4\n1e50\n146e99999999999999999999\n0x1p200\n146\n",
+       start + times(outside_1 + prompt, 5) + outside_1 + end, "", 0},
+      {"2\n265.19375 146\n146\n", menu + prompt + outside_2 + prompt + report_464 + closing, "", 0},
+  };
+  for (const Session& session : sessions) expect_session(session);
+}
+
+TEST(Dialogue, FailsWhenTheInputEndsBeforeBothAnswers) {
+  const Session sessions[] = {
+      {"", menu, ended, 1},
+      {"  \n", menu, ended, 1},
+      {"1\n", menu + prompt, ended, 1},
+      {"1", menu + prompt, ended, 1},
+      {"3\n", menu + not_a_variant + menu, ended, 1},
+      {"3", menu + not_a_variant + menu, ended, 1},
+      {"1\nabc", menu + prompt + not_a_number + prompt, ended, 1},
+  };
+  for (const Session& session : sessions) expect_session(session);
+}
+
+// The closing prompt waits for one more byte past the frequency's line, and
+// reads no further.
+TEST(Dialogue, WaitsForOneMoreByteAtTheClosingPrompt) {
+  StringSource source("1\n146 rest of line\nAB");
+  StringSink out;
+  StringSink err;
+  EXPECT_EQ(run_dialogue(source, out, err), 0);
+  EXPECT_EQ(source.unread(), "B");
+}
+
+}  // namespace
+}  // namespace delartal::test
