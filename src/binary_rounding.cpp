@@ -1,7 +1,6 @@
 #include "binary_rounding.hpp"
 
-#include <cmath>
-#include <limits>
+#include "float_bits.hpp"
 
 namespace delartal {
 
@@ -19,17 +18,11 @@ Extended round_to_extended(const Truncated& value) {
 }
 
 float round_to_float(const Extended& value) {
-  constexpr int max_exponent = 127;  // of the largest finite float
   constexpr int min_normal = -126;
-  const auto signed_value = [&value](float magnitude) {
-    return value.negative ? -magnitude : magnitude;
-  };
-  if (value.significand == 0) return signed_value(0.0F);
-  if (value.exponent > max_exponent) {
-    return signed_value(std::numeric_limits<float>::infinity());
-  }
+  if (value.significand == 0) return assemble(value.negative, 0, -149);
+  if (value.exponent > 127) return assemble(value.negative, 0, 105);  // infinity
   // Below 2^-150, half the smallest subnormal, everything rounds to zero.
-  if (value.exponent < min_normal - 24) return signed_value(0.0F);
+  if (value.exponent < min_normal - 24) return assemble(value.negative, 0, -149);
 
   // Significant bits the float keeps at this exponent: 24, fewer when subnormal.
   const int kept_bits = value.exponent >= min_normal ? 24 : 24 - (min_normal - value.exponent);
@@ -42,9 +35,7 @@ float round_to_float(const Extended& value) {
   }
   const std::uint64_t half = std::uint64_t{1} << (dropped - 1);
   if (rest > half || (rest == half && (kept & 1U) != 0)) ++kept;
-
-  // kept < 2^25, exact as a float; ldexp scales exactly, or overflows to infinity.
-  return signed_value(std::ldexp(static_cast<float>(kept), value.exponent - kept_bits + 1));
+  return assemble(value.negative, static_cast<std::uint32_t>(kept), value.exponent - kept_bits + 1);
 }
 
 void BitCollector::push(bool bit) {

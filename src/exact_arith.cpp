@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "binary_rounding.hpp"
+#include "float_bits.hpp"
 
 namespace delartal {
 namespace {
@@ -11,20 +12,6 @@ namespace {
 // 0.00625 as the nearest double: 0x1999999999999A * 2^-60.
 constexpr std::uint64_t step_significand = 0x1999999999999A;
 constexpr int step_exponent = -60;
-
-// A finite float as magnitude * 2^exponent with a whole-number magnitude below 2^24.
-struct Split {
-  bool negative;
-  std::uint32_t magnitude;
-  int exponent;
-};
-
-Split split(float x) {
-  int exponent = 0;
-  const float fraction = std::frexp(std::fabs(x), &exponent);  // in [0.5, 1), exact
-  const auto magnitude = static_cast<std::uint32_t>(std::ldexp(fraction, 24));
-  return {std::signbit(x), magnitude, exponent - 24};
-}
 
 int bit_length(std::uint64_t x) {
   int length = 0;
@@ -38,7 +25,7 @@ std::optional<float> halved_less_offset(float f, std::uint64_t offset) {
   if (!(f >= 64.0F && f < 1024.0F)) return std::nullopt;
   // In units of 2^-47: f / 2 = magnitude * 2^(exponent + 46), below 2^56 here,
   // and the offset doubled, below 2^54.
-  const Split parts = split(f);
+  const SplitFloat parts = split(f);
   const auto half_f =
       static_cast<std::int64_t>(std::uint64_t{parts.magnitude} << (parts.exponent + 46));
   const std::int64_t difference = half_f - static_cast<std::int64_t>(2 * offset);
@@ -60,7 +47,7 @@ float per_step(float a) {
   // a / step = (magnitude / step_significand) * 2^(exponent - step_exponent).
   // The magnitude is below 2^24 and the step's significand at least 2^52, so
   // the quotient is below 1: long division yields its bits from 2^-1 down.
-  const Split parts = split(a);
+  const SplitFloat parts = split(a);
   std::uint64_t remainder = parts.magnitude;
   BitCollector quotient;
   while (!quotient.full()) {
@@ -78,7 +65,7 @@ std::int32_t nearest_half_up(float q) {
   constexpr float limit = 2147483648.0F;  // 2^31
   if (!(q < limit)) return std::numeric_limits<std::int32_t>::max();
   if (q <= -limit) return std::numeric_limits<std::int32_t>::min();
-  const Split parts = split(q);
+  const SplitFloat parts = split(q);
   const std::int64_t magnitude = parts.magnitude;
   if (parts.exponent >= 0) {  // a whole number already, below 2^31
     const std::int64_t whole = magnitude << parts.exponent;
@@ -97,7 +84,7 @@ std::int32_t nearest_half_up(float q) {
 
 std::uint64_t ten_thousandths(float f) {
   if (!(std::fabs(f) < 0x1p40F)) return std::numeric_limits<std::uint64_t>::max();
-  const Split parts = split(f);
+  const SplitFloat parts = split(f);
   const std::uint64_t scaled = std::uint64_t{parts.magnitude} * 10000;  // below 2^38
   if (parts.exponent >= 0) return scaled << parts.exponent;             // below 2^54
   const int shift = -parts.exponent;

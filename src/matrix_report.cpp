@@ -2,10 +2,10 @@
 
 #include <cstring>
 #include <optional>
-#include <string>
 
 #include "exact_arith.hpp"
 #include "format_fixed.hpp"
+#include "text_buffer.hpp"
 
 namespace delartal {
 namespace {
@@ -52,20 +52,21 @@ bool printN(TextSink& out, float f, std::int32_t ver) {
   i2bcd(ten, bcd1);
   i2bcd(one, bcd0);
 
-  std::string report = "\n\n\n Frekvensen ";
-  report += four_decimals(f);
-  report += " ger delartalet ";
-  report += std::to_string(n);
-  report += "\n\n  Dioder i matrisen\n\n  ";
-  report += bcd3.data();
-  report += "  ";
-  report += bcd2.data();
-  report += "  ";
-  report += bcd1.data();
-  report += "  ";
-  report += bcd0.data();
-  report += "\n  - - - L  K J I H  G F E D  C B A M\n\n";
-  out.write(report);
+  TextBuffer<256> report;
+  report.append("\n\n\n Frekvensen ");
+  report.append(four_decimals(f).view());
+  report.append(" ger delartalet ");
+  report.append_decimal(static_cast<std::uint64_t>(n));
+  report.append("\n\n  Dioder i matrisen\n\n  ");
+  report.append(bcd3.data());
+  report.append("  ");
+  report.append(bcd2.data());
+  report.append("  ");
+  report.append(bcd1.data());
+  report.append("  ");
+  report.append(bcd0.data());
+  report.append("\n  - - - L  K J I H  G F E D  C B A M\n\n");
+  out.write(report.view());
   return true;
 }
 

@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Measures delartal and prints its figures:
+
+1. Instructions for one whole scripted run under callgrind (deterministic),
+   beside a minimal scanf/printf program built the same way. Goal: at most
+   1.3 times the minimal program.
+2. Wall time and peak memory for a 100 MB answer, of digits and of garbage.
+   Goals: under 1 s and under 4 MiB.
+
+Usage: bench/run.py [BUILD_DIR]   (default bench/out/build)
+Needs valgrind and GNU time (Debian packages valgrind and time).
+"""
+import os
+import re
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BUILD = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "bench", "out", "build")
+ANSWERS = b"1\n146.03125\n\n"
+HUNDRED_MB = 100_000_000
+
+
+def build():
+    subprocess.run(["cmake", "-S", ROOT, "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release",
+                    "-DDELARTAL_BENCH=ON"], check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", BUILD, "-j2"], check=True, stdout=subprocess.DEVNULL)
+
+
+def instructions(program):
+    done = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null",
+                           program], input=ANSWERS, capture_output=True, check=True)
+    return int(re.search(rb"Collected : (\d+)", done.stderr).group(1))
+
+
+def time_and_memory(program, answers_path):
+    """Wall time, peak resident memory in KiB and exit status of one run.
+    GNU time starts the program from its own small process, so the peak is the
+    program's alone (a child forked from this interpreter would carry its size)."""
+    with open(answers_path, "rb") as answers:
+        done = subprocess.run(["/usr/bin/time", "-f", "%e %M", program], stdin=answers,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    seconds, peak_kib = done.stderr.split()[-2:]
+    return float(seconds), int(peak_kib), done.returncode
+
+
+def write_answers(path, first, filler, last):
+    with open(path, "wb") as out:
+        out.write(first)
+        block = filler * (1 << 20)
+        for _ in range(HUNDRED_MB // len(block)):
+            out.write(block)
+        out.write(filler * (HUNDRED_MB % len(block)))
+        out.write(last)
+
+
+def main():
+    build()
+    delartal = os.path.join(BUILD, "delartal")
+    minimal = os.path.join(BUILD, "minimal_dialogue")
+
+    ours, yardstick = instructions(delartal), instructions(minimal)
+    print(f"instructions, one scripted run: delartal {ours:,}, minimal scanf/printf "
+          f"{yardstick:,}, ratio {ours / yardstick:.3f} (goal <= 1.3)")
+
+    scratch = os.path.join(ROOT, "bench", "out")
+    os.makedirs(scratch, exist_ok=True)
+    cases = [("100 MB of digits", b"1\n146.", b"0", b"\n\n"),
+             ("100 MB of garbage", b"", b"x", b"\n1\n146\n\n")]
+    for name, first, filler, last in cases:
+        path = os.path.join(scratch, "answers.txt")
+        write_answers(path, first, filler, last)
+        seconds, peak_kib, status = time_and_memory(delartal, path)
+        os.remove(path)
+        print(f"{name}: {seconds:.3f} s, peak {peak_kib / 1024:.2f} MiB, status {status} "
+              f"(goals < 1 s, < 4 MiB)")
+
+
+if __name__ == "__main__":
+    main()
