@@ -47,7 +47,7 @@ int run_dialogue(ByteSource& source, TextSink& out, TextSink& err) {
     out.write(menu);
     if (!skip_space(in)) return input_ended_early(err);
     const std::optional<std::int32_t> answer = read_integer(in);
-    if (answer == 1 || answer == 2) {
+    if (answer && (*answer == 1 || *answer == 2)) {
       choice = *answer;
       break;
     }

@@ -99,7 +99,7 @@ int push_whole_part(const Decimal& number, BitCollector& bits) {
 // fraction is exhausted; what remains then goes into sticky. Each bit is the
 // carry out of doubling the fraction's decimal digits.
 void push_fraction(const Decimal& number, BitCollector& bits) {
-  std::array<std::uint8_t, kept_digits - smallest_point> fraction{};
+  std::array<std::uint8_t, kept_digits + static_cast<std::size_t>(-smallest_point)> fraction{};
   std::size_t length = 0;
   for (std::int64_t i = number.point; i < 0; ++i) fraction[length++] = 0;
   const std::size_t whole = number.point > 0 ? static_cast<std::size_t>(number.point) : 0;

@@ -20,6 +20,13 @@ struct IntegerCase {
   const char* rest;  // what stays unread
 };
 
+void expect_reads(const IntegerCase& c) {
+  StringSource source(c.text);
+  Input in(source);
+  EXPECT_EQ(read_integer(in), c.value) << c.text;
+  EXPECT_EQ(rest_of(in), c.rest) << c.text;
+}
+
 TEST(ReadInteger, FollowsIntegerLiteralForms) {
   const IntegerCase cases[] = {
       {"1", 1, ""},
@@ -53,12 +60,7 @@ TEST(ReadInteger, FollowsIntegerLiteralForms) {
       {"", std::nullopt, ""},
       {"\xE4", std::nullopt, "\xE4"},
   };
-  for (const IntegerCase& c : cases) {
-    StringSource source(c.text);
-    Input in(source);
-    EXPECT_EQ(read_integer(in), c.value) << c.text;
-    EXPECT_EQ(rest_of(in), c.rest) << c.text;
-  }
+  for (const IntegerCase& c : cases) expect_reads(c);
 }
 
 TEST(ReadInteger, RefusesValuesOutside32BitsWithoutWrapping) {
@@ -74,12 +76,7 @@ TEST(ReadInteger, RefusesValuesOutside32BitsWithoutWrapping) {
       {"0b100000000000000000000000000000001", std::nullopt, ""},
       {"99999999999999999999999999999999999999 2", std::nullopt, " 2"},
   };
-  for (const IntegerCase& c : cases) {
-    StringSource source(c.text);
-    Input in(source);
-    EXPECT_EQ(read_integer(in), c.value) << c.text;
-    EXPECT_EQ(rest_of(in), c.rest) << c.text;
-  }
+  for (const IntegerCase& c : cases) expect_reads(c);
 }
 
 TEST(ReadInteger, ReadsAVeryLongNumberInFull) {
