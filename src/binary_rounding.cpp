@@ -19,10 +19,10 @@ Extended round_to_extended(const Truncated& value) {
 
 float round_to_float(const Extended& value) {
   constexpr int min_normal = -126;
-  if (value.significand == 0) return assemble(value.negative, 0, -149);
-  if (value.exponent > 127) return assemble(value.negative, 0, 105);  // infinity
+  if (value.significand == 0) return signed_zero(value.negative);
+  if (value.exponent > 127) return signed_infinity(value.negative);
   // Below 2^-150, half the smallest subnormal, everything rounds to zero.
-  if (value.exponent < min_normal - 24) return assemble(value.negative, 0, -149);
+  if (value.exponent < min_normal - 24) return signed_zero(value.negative);
 
   // Significant bits the float keeps at this exponent: 24, fewer when subnormal.
   const int kept_bits = value.exponent >= min_normal ? 24 : 24 - (min_normal - value.exponent);

@@ -72,7 +72,7 @@ std::int32_t nearest_half_up(float q) {
     return static_cast<std::int32_t>(parts.negative ? -whole : whole);
   }
   const int shift = -parts.exponent;
-  if (shift > 26) return 0;  // |q| < 2^-2: nearest is 0
+  if (shift > 26) return 0;  // |q| < 2^-3
   const std::int64_t half = std::int64_t{1} << (shift - 1);
   if (!parts.negative) return static_cast<std::int32_t>((magnitude + half) >> shift);
   // floor(-m + 1/2) = -ceil(m - 1/2); m - 1/2 in units of 2^-shift is above -2^shift.

@@ -40,14 +40,22 @@ inline SplitFloat split(float x) {
   return {negative, fraction | 0x800000U, biased - 150};
 }
 
+inline float signed_zero(bool negative) {
+  return float_of(negative ? 0x80000000U : 0U);
+}
+
+inline float signed_infinity(bool negative) {
+  return float_of((negative ? 0x80000000U : 0U) | 0x7F800000U);
+}
+
 // ±kept * 2^scale for scale >= -149 and kept <= 2^24, with kept's leading bit
 // at 2^23 unless scale is -149 (a subnormal). A kept of 2^24 carries into the
 // next binade, and past the largest float into infinity.
 inline float assemble(bool negative, std::uint32_t kept, int scale) {
-  const std::uint32_t sign = negative ? 0x80000000U : 0U;
-  if (scale > 104) return float_of(sign | 0x7F800000U);
+  if (scale > 104) return signed_infinity(negative);
   // A normal kept's leading bit adds one to the exponent field.
-  return float_of(sign | ((static_cast<std::uint32_t>(scale + 149) << 23) + kept));
+  const std::uint32_t magnitude = (static_cast<std::uint32_t>(scale + 149) << 23) + kept;
+  return float_of((negative ? 0x80000000U : 0U) | magnitude);
 }
 
 }  // namespace delartal

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "binary_rounding.hpp"
+#include "float_bits.hpp"
 
 namespace delartal {
 namespace {
@@ -41,13 +42,14 @@ void read_exponent(Input& in, int marker_lower, int marker_upper, std::int64_t& 
   exponent = bounded_sum(exponent, sign == '-' ? -value : value);
 }
 
-// Every halfway point between neighbouring 64-bit significands in the range
-// that can round to a finite nonzero float has at most 172 significant decimal
-// digits. Digits past the ones kept can therefore only tell whether the value
-// lies above the kept prefix, which `sticky` records.
+// Every halfway point between neighbouring 64-bit significands from 10^-47 up
+// (k * 2^-q, k odd below 2^65, q at most 222) has at most 176 significant
+// decimal digits. Digits past the ones kept can therefore only tell whether
+// the value lies above the kept prefix, which `sticky` records.
 constexpr std::size_t kept_digits = 256;
-// Values below 10^-46 (under 2^-152) round to zero; from 10^39 (over 2^128) up
-// to infinity.
+// With the point below 10^-46 the value is under 10^-47 and rounds to zero;
+// with it above 10^39 the value is at least 10^39 (over 2^128) and rounds to
+// infinity.
 constexpr std::int64_t smallest_point = -46;
 constexpr std::int64_t largest_point = 39;
 
@@ -123,14 +125,8 @@ void push_fraction(const Decimal& number, BitCollector& bits) {
 }
 
 float to_float(bool negative, const Decimal& number) {
-  Extended limit;
-  limit.negative = negative;
-  if (number.count == 0 || number.point < smallest_point) return round_to_float(limit);
-  if (number.point > largest_point) {
-    limit.significand = std::uint64_t{1} << 63;
-    limit.exponent = 1024;
-    return round_to_float(limit);
-  }
+  if (number.count == 0 || number.point < smallest_point) return signed_zero(negative);
+  if (number.point > largest_point) return signed_infinity(negative);
   BitCollector bits;
   const int whole_bits = push_whole_part(number, bits);
   push_fraction(number, bits);
