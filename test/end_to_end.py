@@ -2,7 +2,7 @@
 """Drives the built delartal through pipes: exact bytes out, exit status, and
 that every prompt is on the pipe before the program waits for an answer.
 
-Usage: end_to_end.py PATH_TO_DELARTAL [RUNNER ...]
+Usage: end_to_end.py PATH_TO_DELARTAL
 Prints one line per check and a closing 'N passed, M failed'.
 """
 import os
@@ -11,9 +11,7 @@ import subprocess
 import sys
 import time
 
-PROGRAM = sys.argv[1:2]
-RUNNER = sys.argv[2:]
-COMMAND = RUNNER + PROGRAM
+COMMAND = [sys.argv[1]]
 
 MENU = (b"\nV\xe4lj:\n 1.Offset 70,2 / 59,5 MHz (Tx/Rx)\n"
         b" 2.Offset 70,1 / 59,4 MHz (Tx/Rx)\n? ")
@@ -21,9 +19,6 @@ PROMPT = b"\nFrekvens i MHz? "
 CLOSING = b"Tryck valfri tangent\n"
 REPORT_448 = (b"\n\n\n Frekvensen 146.0000 ger delartalet 448\n\n  Dioder i matrisen\n\n"
               b"  x x x x  x V x x  x V x x  V x x x\n"
-              b"  - - - L  K J I H  G F E D  C B A M\n\n")
-REPORT_451 = (b"\n\n\n Frekvensen 146.0313 ger delartalet 451\n\n  Dioder i matrisen\n\n"
-              b"  x x x x  x V x x  x V x V  x x x V\n"
               b"  - - - L  K J I H  G F E D  C B A M\n\n")
 NOT_A_VARIANT = b"Svara 1 eller 2.\n"
 ENDED = b"Indata tog slut innan b\xe5da svaren var l\xe4sta.\n"
@@ -87,15 +82,9 @@ def interactive():
 
 def main():
     full = MENU + PROMPT + REPORT_448 + CLOSING
-    expect("answers on two lines", b"1\n146\n\n", full, b"", 0)
-    expect("answers on one line", b"1 146\n\n", full, b"", 0)
+    expect("a whole run", b"1\n146\n\n", full, b"", 0)
     expect("input ends at the closing prompt", b"1\n146\n", full, b"", 0)
-    expect("a half rounds away from zero", b"1\n146.03125\n\n",
-           MENU + PROMPT + REPORT_451 + CLOSING, b"", 0)
-    expect("a refused variant is asked again", b"4294967297\n1\n146\n",
-           MENU + NOT_A_VARIANT + full, b"", 0)
-    expect("no answers at all", b"", MENU, ENDED, 1)
-    expect("no frequency", b"1\n", MENU + PROMPT, ENDED, 1)
+    expect("input ends before the frequency", b"1\n", MENU + PROMPT, ENDED, 1)
     long_answer = b"1\n146." + b"0" * 20_000_000 + b"\n\n"
     expect("a 20 MB answer", long_answer, full, b"", 0)
     garbage = b"x" * 20_000_000 + b"\n1\n146\n"
