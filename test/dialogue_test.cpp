@@ -4,27 +4,12 @@
 
 #include <string>
 
+#include "dialogue_text.hpp"
 #include "report_text.hpp"
 #include "support.hpp"
 
 namespace delartal::test {
 namespace {
-
-const std::string menu =
-    "\nV\xE4lj:\n 1.Offset 70,2 / 59,5 MHz (Tx/Rx)\n 2.Offset 70,1 / 59,4 MHz (Tx/Rx)\n? ";
-const std::string prompt = "\nFrekvens i MHz? ";
-const std::string closing = "Tryck valfri tangent\n";
-const std::string not_a_variant = "Svara 1 eller 2.\n";
-const std::string not_a_number = "Skriv frekvensen i MHz som ett tal, till exempel 146.0125.\n";
-const std::string outside_1 =
-    "Frekvensen ger inget delartal mellan 0 och 9999; v\xE4lj en frekvens mellan 140.4 och "
-    "265.3875 MHz.\n";
-const std::string outside_2 =
-    "Frekvensen ger inget delartal mellan 0 och 9999; v\xE4lj en frekvens mellan 140.2 och "
-    "265.1875 MHz.\n";
-const std::string ended =
-    "Indata tog slut innan b\xE5"
-    "da svaren var l\xE4sta.\n";
 
 const std::string report_448 =
     report_text({"146", 1, "146.0000", 448, {"x x x x", "x V x x", "x V x x", "V x x x"}});

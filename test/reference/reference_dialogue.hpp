@@ -1,0 +1,18 @@
+// The whole dialogue as it must run for a given input: every text it writes
+// and its exit status, built from the reference reads and calculation.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace delartal::reference {
+
+struct Transcript {
+  std::string out;
+  std::string err;
+  int status = 0;
+};
+
+Transcript dialogue(std::string_view input);
+
+}  // namespace delartal::reference
