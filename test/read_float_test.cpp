@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -160,62 +163,175 @@ std::optional<float> by_strtold(const std::string& text, std::size_t& consumed) 
   return static_cast<float>(value);
 }
 
-// Texts near float midpoints and 64-bit halfway points, long and short, with
-// exponents small and huge, decimal and hexadecimal.
-std::string random_text(std::mt19937_64& random) {
-  std::uniform_real_distribution<double> band(-30.0, 30.0);
-  char buffer[256];
-  switch (random() % 4) {
-    case 0: {  // the exact midpoint above a float, nudged by a few digits
-      const auto f = static_cast<float>(std::exp2(band(random)) *
-                                        (1.0 + static_cast<double>(random() % 1000) / 1e3));
-      const double midpoint = (static_cast<double>(f) + std::nextafter(f, infinity)) / 2;
-      std::snprintf(buffer, sizeof buffer, "%.70f", midpoint);
-      std::string text = buffer;
-      text.erase(text.find_last_not_of('0') + 1);
-      const int nudge = static_cast<int>(random() % 3);
+// The exact decimal value of a long double from 2^-60 to 2^60, whose last bit
+// lies at 2^-124 at the finest (glibc prints it exactly).
+std::string exact_decimal(long double value) {
+  char buffer[320];
+  std::snprintf(buffer, sizeof buffer, "%.130Lf", value);
+  return buffer;
+}
+
+// The sum of two texts from exact_decimal: same number of decimals.
+std::string decimal_sum(std::string a, std::string b) {
+  const std::size_t width = std::max(a.size(), b.size());
+  a.insert(0, width - a.size(), '0');
+  b.insert(0, width - b.size(), '0');
+  int carry = 0;
+  for (std::size_t i = width; i-- > 0;) {
+    if (a[i] == '.') continue;
+    const int digit = (a[i] - '0') + (b[i] - '0') + carry;
+    carry = digit / 10;
+    a[i] = static_cast<char>('0' + digit % 10);
+  }
+  return carry != 0 ? "1" + a : a;
+}
+
+std::string without_trailing_zeros(std::string text) {
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+// A float, spread over a wide range of magnitudes.
+float random_float(std::mt19937_64& random, double lowest_power, double highest_power) {
+  std::uniform_real_distribution<double> power(lowest_power, highest_power);
+  return static_cast<float>(std::exp2(power(random)) *
+                            (1.0 + static_cast<double>(random() % 100000) / 1e5));
+}
+
+// Families of texts, each aimed at one way of going wrong.
+enum class Family {
+  float_midpoints,    // the exact midpoint above a float, nudged by a digit
+  extended_halfways,  // 64-bit halfway points beside float midpoints, nudged
+  random_digits,      // random lengths of digits, a point, maybe an exponent
+  long_digits,        // thousands of digits that only the last one settles
+  far_exponents,      // exponents near and far past the ends of the range
+  hexadecimal,        // hexadecimal forms, long mantissas included
+  float_values,       // a float's exact value with its last digit moved
+};
+
+std::string random_text(Family family, std::mt19937_64& random) {
+  char buffer[400];
+  switch (family) {
+    case Family::float_midpoints: {
+      const float f = random_float(random, -30, 30);
+      const long double midpoint = (static_cast<long double>(f) + std::nextafter(f, infinity)) / 2;
+      std::string text = without_trailing_zeros(exact_decimal(midpoint));
+      const auto nudge = random() % 3;
       if (nudge == 1) text += std::string(random() % 40, '0') + "1";
-      if (nudge == 2 && text.back() != '.') text.back() = static_cast<char>(text.back() - 1);
+      if (nudge == 2) text.back() = static_cast<char>(text.back() - 1);
       return text;
     }
-    case 1: {  // random digits and point, maybe an exponent
+    case Family::extended_halfways: {
+      // Half a 64-bit step from the midpoint either way: the first rounding
+      // ties to even, which decides the second.
+      const float f = random_float(random, -30, 30);
+      long double midpoint = (static_cast<long double>(f) + std::nextafter(f, infinity)) / 2;
+      if (random() % 2 != 0) midpoint = std::nextafter(midpoint, 0.0L);
+      const long double half_step = (std::nextafter(midpoint, 4.0L * midpoint) - midpoint) / 2;
+      std::string text =
+          without_trailing_zeros(decimal_sum(exact_decimal(midpoint), exact_decimal(half_step)));
+      const auto nudge = random() % 3;
+      if (nudge == 1) text += std::string(random() % 40, '0') + "1";
+      if (nudge == 2) text.back() = static_cast<char>(text.back() - 1);
+      return text;
+    }
+    case Family::random_digits: {
       std::string text;
       const std::size_t length = 1 + random() % 60;
       for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('0' + random() % 10);
       text.insert(random() % (length + 1), ".");
-      if (random() % 2) text += "e" + std::to_string(static_cast<int>(random() % 100) - 60);
+      if (random() % 2 != 0) text += "e" + std::to_string(static_cast<int>(random() % 100) - 60);
       return text;
     }
-    case 2: {  // hexadecimal
-      const double value =
-          std::exp2(band(random) * 5) * (1.0 + static_cast<double>(random() % 100000) / 1e5);
-      std::snprintf(buffer, sizeof buffer, "%a", value);
+    case Family::long_digits: {
+      const float f = random_float(random, -20, 20);
+      const long double midpoint = (static_cast<long double>(f) + std::nextafter(f, infinity)) / 2;
+      std::string text = without_trailing_zeros(exact_decimal(midpoint));
+      text += std::string(random() % 3000, '0');
+      if (random() % 2 != 0) text += "1";
+      // The same value with the point moved by an exponent.
+      if (random() % 2 != 0) {
+        const std::size_t point = text.find('.');
+        if (point != std::string::npos && point > 1) {
+          text.erase(point, 1);
+          text.insert(1, ".");
+          text += "e" + std::to_string(point - 1);
+        }
+      }
+      return text;
+    }
+    case Family::far_exponents: {
+      std::string text = std::to_string(random() % 1000000) + "." + std::to_string(random() % 1000);
+      const std::int64_t exponents[] = {
+          static_cast<std::int64_t>(random() % 100) - 50,
+          static_cast<std::int64_t>(random() % 40) - 60,
+          static_cast<std::int64_t>(random() % 40) + 25,
+          static_cast<std::int64_t>(random() % 2000) - 1000,
+          static_cast<std::int64_t>(random() % 2) != 0 ? 99999999999 : -99999999999,
+      };
+      const std::int64_t exponent = exponents[random() % 5];
+      return text + (random() % 2 != 0 ? "e" : "E") +
+             (exponent >= 0 && random() % 2 != 0 ? "+" : "") + std::to_string(exponent);
+    }
+    case Family::hexadecimal: {
+      const double value = std::exp2(std::uniform_real_distribution<double>(-160, 140)(random)) *
+                           (1.0 + static_cast<double>(random() % 100000) / 1e5);
+      std::snprintf(buffer, sizeof buffer, random() % 2 != 0 ? "%a" : "%A", value);
       std::string text = buffer;
-      if (random() % 2) text.insert(text.find('p'), std::string(random() % 20, '0') + "1");
+      const std::size_t exponent = text.find_first_of("pP");
+      if (random() % 2 != 0) text.insert(exponent, std::string(random() % 200, '0') + "1");
       return text;
     }
-    default: {  // a float's exact value with its last digit moved either way
+    case Family::float_values: {
       const float f = std::ldexp(static_cast<float>(random() % (1U << 24)),
                                  static_cast<int>(random() % 60) - 170);
       std::snprintf(buffer, sizeof buffer, "%.60e", static_cast<double>(f));
       return buffer;
     }
   }
+  return {};
 }
 
-TEST(ReadFloat, AgreesWithStrtoldRoundedToFloat) {
+struct DifferentialCase {
+  Family family;
+  int texts;
+  const char* name;
+};
+
+void PrintTo(const DifferentialCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class AgreesWithStrtold : public testing::TestWithParam<DifferentialCase> {};
+
+TEST_P(AgreesWithStrtold, RoundedToFloat) {
   if (std::numeric_limits<long double>::digits != 64) {
     GTEST_SKIP() << "long double has no 64-bit significand here";
   }
-  std::mt19937_64 random(20261208);
-  for (int round = 0; round < 300000; ++round) {
-    const std::string text = random_text(random);
+  std::mt19937_64 random(20261208 + static_cast<unsigned>(GetParam().family));
+  for (int round = 0; round < GetParam().texts; ++round) {
+    std::string text = random_text(GetParam().family, random);
+    const auto sign = random() % 3;
+    if (sign != 0) text.insert(0, sign == 1 ? "-" : "+");
     std::size_t consumed = 0;
     const std::optional<float> expected = by_strtold(text, consumed);
     ASSERT_TRUE(expected.has_value()) << text;
     expect_reads({text, expected, text.substr(consumed)});
+    if (testing::Test::HasFailure()) return;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ReadFloat, AgreesWithStrtold,
+    testing::Values(DifferentialCase{Family::float_midpoints, 500'000, "FloatMidpoints"},
+                    DifferentialCase{Family::extended_halfways, 500'000, "ExtendedHalfways"},
+                    DifferentialCase{Family::random_digits, 500'000, "RandomDigits"},
+                    DifferentialCase{Family::long_digits, 20'000, "LongDigits"},
+                    DifferentialCase{Family::far_exponents, 500'000, "FarExponents"},
+                    DifferentialCase{Family::hexadecimal, 500'000, "Hexadecimal"},
+                    DifferentialCase{Family::float_values, 150'000, "FloatValues"}),
+    [](const testing::TestParamInfo<DifferentialCase>& c) { return std::string(c.param.name); });
 
 }  // namespace
 }  // namespace delartal::test

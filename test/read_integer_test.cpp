@@ -96,14 +96,18 @@ TEST(ReadInteger, ReadsAVeryLongNumberInFull) {
 // and stop at the same byte, and refuse what does not fit 32 bits.
 TEST(ReadInteger, AgreesWithStrtol) {
   std::mt19937 random(20261208);
-  const std::string alphabet = "0123456789abcdefxX+- 8";
-  for (int round = 0; round < 200000; ++round) {
+  // Prefixes, signs and digits of every base, runs long enough to pass the
+  // 32-bit and the 64-bit range.
+  const std::string alphabet = "0000123456789abcdefABCDEFxX+- 8";
+  for (int round = 0; round < 2'000'000; ++round) {
     std::string text;
-    const int length = 1 + static_cast<int>(random() % 14);
+    const int length = 1 + static_cast<int>(random() % (random() % 4 == 0 ? 40 : 14));
     for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
     if (text[0] == ' ') continue;  // strtol would skip it
     const std::size_t digits = (text[0] == '+' || text[0] == '-') ? 1 : 0;
-    if (text.compare(digits, 2, "0b") == 0) continue;  // binary is ours alone
+    if (text.compare(digits, 2, "0b") == 0 || text.compare(digits, 2, "0B") == 0) {
+      continue;  // binary is ours alone
+    }
 
     errno = 0;
     char* end = nullptr;
