@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <ostream>
+#include <string>
 
 #include "exact_arith.hpp"
 #include "read_float.hpp"
@@ -106,6 +108,10 @@ struct Slice {
   float to;
 };
 
+void PrintTo(const Slice& slice, std::ostream* out) {
+  *out << slice.from << " to " << slice.to << " MHz";
+}
+
 class HalfwayPoints : public testing::TestWithParam<Slice> {};
 
 TEST_P(HalfwayPoints, ReadAsReference) {
@@ -116,7 +122,11 @@ INSTANTIATE_TEST_SUITE_P(Exhaustive, HalfwayPoints,
                          testing::Values(Slice{lowest, 156.0F}, Slice{156.0F, 172.0F},
                                          Slice{172.0F, 188.0F}, Slice{188.0F, 204.0F},
                                          Slice{204.0F, 220.0F}, Slice{220.0F, 236.0F},
-                                         Slice{236.0F, 256.0F}, Slice{256.0F, highest}));
+                                         Slice{236.0F, 256.0F}, Slice{256.0F, highest}),
+                         [](const testing::TestParamInfo<Slice>& slice) {
+                           return "From" + std::to_string(static_cast<int>(slice.param.from)) +
+                                  "MHz";
+                         });
 
 }  // namespace
 }  // namespace delartal::test

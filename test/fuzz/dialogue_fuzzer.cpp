@@ -1,0 +1,21 @@
+// libFuzzer target over the whole dialogue. A run that does not end is caught
+// by the fuzzer's own timeout, a memory or undefined-behaviour fault by the
+// sanitizers, and a wrong byte or status by the check.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "dialogue_check.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const std::string mismatch = delartal::test::dialogue_mismatch(input);
+  if (!mismatch.empty()) {
+    std::fprintf(stderr, "dialogue differs from the reference: %s\n", mismatch.c_str());
+    std::abort();
+  }
+  return 0;
+}
