@@ -2,7 +2,9 @@
 """Drives the built delartal through pipes: exact bytes out, exit status, and
 that every prompt is on the pipe before the program waits for an answer.
 
-Usage: end_to_end.py PATH_TO_DELARTAL
+Usage: end_to_end.py [--crlf] PATH_TO_DELARTAL [RUNNER ...]
+RUNNER is what starts a program built for another platform (qemu-aarch64,
+wine), with its arguments. --crlf: the platform writes line ends as CR LF.
 Prints one line per check and a closing 'N passed, M failed'.
 """
 import os
@@ -11,17 +13,27 @@ import subprocess
 import sys
 import time
 
-COMMAND = [sys.argv[1]]
+ARGS = sys.argv[1:]
+CRLF = ARGS[:1] == ["--crlf"]
+if CRLF:
+    ARGS = ARGS[1:]
+COMMAND = ARGS[1:] + ARGS[:1]
 
-MENU = (b"\nV\xe4lj:\n 1.Offset 70,2 / 59,5 MHz (Tx/Rx)\n"
-        b" 2.Offset 70,1 / 59,4 MHz (Tx/Rx)\n? ")
-PROMPT = b"\nFrekvens i MHz? "
-CLOSING = b"Tryck valfri tangent\n"
-REPORT_448 = (b"\n\n\n Frekvensen 146.0000 ger delartalet 448\n\n  Dioder i matrisen\n\n"
-              b"  x x x x  x V x x  x V x x  V x x x\n"
-              b"  - - - L  K J I H  G F E D  C B A M\n\n")
-NOT_A_VARIANT = b"Svara 1 eller 2.\n"
-ENDED = b"Indata tog slut innan b\xe5da svaren var l\xe4sta.\n"
+
+def text(lines):
+    """The bytes the program writes for a text, with the platform's line ends."""
+    return lines.replace(b"\n", b"\r\n") if CRLF else lines
+
+
+MENU = text(b"\nV\xe4lj:\n 1.Offset 70,2 / 59,5 MHz (Tx/Rx)\n"
+            b" 2.Offset 70,1 / 59,4 MHz (Tx/Rx)\n? ")
+PROMPT = text(b"\nFrekvens i MHz? ")
+CLOSING = text(b"Tryck valfri tangent\n")
+REPORT_448 = text(b"\n\n\n Frekvensen 146.0000 ger delartalet 448\n\n  Dioder i matrisen\n\n"
+                  b"  x x x x  x V x x  x V x x  V x x x\n"
+                  b"  - - - L  K J I H  G F E D  C B A M\n\n")
+NOT_A_VARIANT = text(b"Svara 1 eller 2.\n")
+ENDED = text(b"Indata tog slut innan b\xe5da svaren var l\xe4sta.\n")
 
 results = []
 
@@ -42,7 +54,7 @@ def expect(name, answers, out, err, status):
           repr((got_out[-200:], got_err, got_status)))
 
 
-def read_until(stream, expected, seconds=10):
+def read_until(stream, expected, seconds=30):
     """Reads from a pipe until `expected` has arrived, without writing anything."""
     got = b""
     deadline = time.monotonic() + seconds
@@ -73,7 +85,7 @@ def interactive():
         check("the closing prompt waits for a line", process.poll() is None)
         process.stdin.write(b"\n")
         process.stdin.flush()
-        check("one more line ends the run with status 0", process.wait(timeout=10) == 0)
+        check("one more line ends the run with status 0", process.wait(timeout=30) == 0)
     finally:
         if process.poll() is None:
             process.kill()
