@@ -192,6 +192,11 @@ std::string without_trailing_zeros(std::string text) {
   return text;
 }
 
+// A random count or position below `bound`.
+std::size_t below(std::mt19937_64& random, std::size_t bound) {
+  return static_cast<std::size_t>(random() % bound);
+}
+
 // A float, spread over a wide range of magnitudes.
 float random_float(std::mt19937_64& random, double lowest_power, double highest_power) {
   std::uniform_real_distribution<double> power(lowest_power, highest_power);
@@ -218,7 +223,7 @@ std::string random_text(Family family, std::mt19937_64& random) {
       const long double midpoint = (static_cast<long double>(f) + std::nextafter(f, infinity)) / 2;
       std::string text = without_trailing_zeros(exact_decimal(midpoint));
       const auto nudge = random() % 3;
-      if (nudge == 1) text += std::string(random() % 40, '0') + "1";
+      if (nudge == 1) text += std::string(below(random, 40), '0') + "1";
       if (nudge == 2) text.back() = static_cast<char>(text.back() - 1);
       return text;
     }
@@ -232,15 +237,15 @@ std::string random_text(Family family, std::mt19937_64& random) {
       std::string text =
           without_trailing_zeros(decimal_sum(exact_decimal(midpoint), exact_decimal(half_step)));
       const auto nudge = random() % 3;
-      if (nudge == 1) text += std::string(random() % 40, '0') + "1";
+      if (nudge == 1) text += std::string(below(random, 40), '0') + "1";
       if (nudge == 2) text.back() = static_cast<char>(text.back() - 1);
       return text;
     }
     case Family::random_digits: {
       std::string text;
-      const std::size_t length = 1 + random() % 60;
+      const std::size_t length = 1 + below(random, 60);
       for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('0' + random() % 10);
-      text.insert(random() % (length + 1), ".");
+      text.insert(below(random, length + 1), ".");
       if (random() % 2 != 0) text += "e" + std::to_string(static_cast<int>(random() % 100) - 60);
       return text;
     }
@@ -248,7 +253,7 @@ std::string random_text(Family family, std::mt19937_64& random) {
       const float f = random_float(random, -20, 20);
       const long double midpoint = (static_cast<long double>(f) + std::nextafter(f, infinity)) / 2;
       std::string text = without_trailing_zeros(exact_decimal(midpoint));
-      text += std::string(random() % 3000, '0');
+      text += std::string(below(random, 3000), '0');
       if (random() % 2 != 0) text += "1";
       // The same value with the point moved by an exponent.
       if (random() % 2 != 0) {
@@ -280,7 +285,7 @@ std::string random_text(Family family, std::mt19937_64& random) {
       std::snprintf(buffer, sizeof buffer, random() % 2 != 0 ? "%a" : "%A", value);
       std::string text = buffer;
       const std::size_t exponent = text.find_first_of("pP");
-      if (random() % 2 != 0) text.insert(exponent, std::string(random() % 200, '0') + "1");
+      if (random() % 2 != 0) text.insert(exponent, std::string(below(random, 200), '0') + "1");
       return text;
     }
     case Family::float_values: {

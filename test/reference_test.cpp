@@ -47,7 +47,7 @@ TEST(Reference, DividesBackWhatWasMultiplied) {
     dividend.add(low_part.multiply_add(low, 0));
     // A remainder below the divisor: the divisor shifted down, or nothing.
     reference::BigUint remainder = divisor;
-    remainder.shift_right(1 + random() % 70);
+    remainder.shift_right(1 + static_cast<std::size_t>(random() % 70));
     if (round % 3 == 0) remainder = reference::BigUint();
     dividend.add(remainder);
 

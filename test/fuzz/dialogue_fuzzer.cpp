@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::string mismatch = delartal::test::dialogue_mismatch(input);
   if (!mismatch.empty()) {
-    std::fprintf(stderr, "dialogue differs from the reference: %s\n", mismatch.c_str());
+    static_cast<void>(
+        std::fprintf(stderr, "dialogue differs from the reference: %s\n", mismatch.c_str()));
     std::abort();
   }
   return 0;

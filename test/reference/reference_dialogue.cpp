@@ -48,7 +48,7 @@ struct Cursor {
     const std::size_t end = text.find('\n', at);
     at = end == std::string_view::npos ? text.size() : end + 1;
   }
-  std::string_view rest() const { return text.substr(at); }
+  [[nodiscard]] std::string_view rest() const { return text.substr(at); }
 };
 
 }  // namespace

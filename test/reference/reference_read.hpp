@@ -19,7 +19,9 @@ struct IntegerRead {
   std::optional<std::int32_t> value;  // empty outside the 32-bit range
 };
 
-// The text must start where the number may: white space is not skipped.
+// The text must start where the number may: white space is not skipped. The
+// value is built digit by digit in one big integer, so the cost grows with the
+// square of the length: meant for texts of some thousands of bytes.
 FloatRead read_float(std::string_view text);
 IntegerRead read_integer(std::string_view text);
 
