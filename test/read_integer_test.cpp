@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -92,9 +93,20 @@ TEST(ReadInteger, ReadsAVeryLongNumberInFull) {
   EXPECT_EQ(read_integer(zeros_in), 1);
 }
 
+// Whether strtol reads "0x" not followed by a hex digit as the number 0, as C
+// asks. Microsoft's C runtime reads no number there, so it can be no yardstick
+// for that form.
+bool strtol_reads_bare_0x() {
+  const char* const text = "0xg";
+  char* end = nullptr;
+  static_cast<void>(std::strtol(text, &end, 0));
+  return end == text + 1;
+}
+
 // strtol with base 0 shares every form but 0b: both must read the same value
 // and stop at the same byte, and refuse what does not fit 32 bits.
 TEST(ReadInteger, AgreesWithStrtol) {
+  const bool bare_0x_shared = strtol_reads_bare_0x();
   std::mt19937 random(20261208);
   // Prefixes, signs and digits of every base, runs long enough to pass the
   // 32-bit and the 64-bit range.
@@ -108,6 +120,10 @@ TEST(ReadInteger, AgreesWithStrtol) {
     if (text.compare(digits, 2, "0b") == 0 || text.compare(digits, 2, "0B") == 0) {
       continue;  // binary is ours alone
     }
+    const bool bare_0x =
+        (text.compare(digits, 2, "0x") == 0 || text.compare(digits, 2, "0X") == 0) &&
+        !std::isxdigit(static_cast<unsigned char>(text.c_str()[digits + 2]));
+    if (bare_0x && !bare_0x_shared) continue;
 
     errno = 0;
     char* end = nullptr;
