@@ -4,7 +4,9 @@
 1. Instructions for one whole scripted run under callgrind (deterministic),
    beside a minimal scanf/printf program built the same way. Goal: at most
    1.3 times the minimal program.
-2. Wall time and peak memory for a 100 MB answer, of digits and of garbage.
+2. Instructions per byte of a 1 MB answer of digits, under callgrind: the
+   cost of reading a long answer, past what a short run costs. Goal: under 15.
+3. Wall time and peak memory for a 100 MB answer, of digits and of garbage.
    Goals: under 1 s and under 4 MiB.
 
 Usage: bench/run.py [BUILD_DIR]   (default bench/out/build)
@@ -27,9 +29,9 @@ def build():
     subprocess.run(["cmake", "--build", BUILD, "-j2"], check=True, stdout=subprocess.DEVNULL)
 
 
-def instructions(program):
+def instructions(program, answers=ANSWERS):
     done = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null",
-                           program], input=ANSWERS, capture_output=True, check=True)
+                           program], input=answers, capture_output=True, check=True)
     return int(re.search(rb"Collected : (\d+)", done.stderr).group(1))
 
 
@@ -62,6 +64,11 @@ def main():
     ours, yardstick = instructions(delartal), instructions(minimal)
     print(f"instructions, one scripted run: delartal {ours:,}, minimal scanf/printf "
           f"{yardstick:,}, ratio {ours / yardstick:.3f} (goal <= 1.3)")
+
+    megabyte = 1_000_000
+    long_run = instructions(delartal, b"1\n146." + b"0" * megabyte + b"\n\n")
+    print(f"instructions per byte of a 1 MB answer of digits: "
+          f"{(long_run - ours) / megabyte:.2f} (goal < 15)")
 
     scratch = os.path.join(ROOT, "bench", "out")
     os.makedirs(scratch, exist_ok=True)

@@ -38,20 +38,6 @@ float round_to_float(const Extended& value) {
   return assemble(value.negative, static_cast<std::uint32_t>(kept), value.exponent - kept_bits + 1);
 }
 
-void BitCollector::push(bool bit) {
-  if (count_ == 0 && !bit) {
-    ++leading_zeros_;
-  } else if (count_ < 64) {
-    head_ = (head_ << 1) | (bit ? 1U : 0U);
-    ++count_;
-  } else if (count_ == 64) {
-    round_ = bit;
-    ++count_;
-  } else {
-    sticky_ = sticky_ || bit;
-  }
-}
-
 Truncated BitCollector::result(bool negative, int first_bit_exponent) const {
   Truncated value;
   value.head.negative = negative;

@@ -34,7 +34,20 @@ float round_to_float(const Extended& value);
 // which counts as 2^0; the caller adds its own scale in result().
 class BitCollector {
  public:
-  void push(bool bit);
+  // Inline: the readers and the division push some 130 bits a run.
+  void push(bool bit) {
+    if (count_ == 0 && !bit) {
+      ++leading_zeros_;
+    } else if (count_ < 64) {
+      head_ = (head_ << 1) | (bit ? 1U : 0U);
+      ++count_;
+    } else if (count_ == 64) {
+      round_ = bit;
+      ++count_;
+    } else {
+      sticky_ = sticky_ || bit;
+    }
+  }
   // True once the head and the round bit are in: later bits only feed sticky.
   bool full() const { return count_ > 64; }
   void add_sticky(bool bit) { sticky_ = sticky_ || bit; }

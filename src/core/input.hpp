@@ -7,26 +7,37 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <string_view>
 
 namespace delartal {
 
 constexpr int end_of_input = -1;
 
-// A stream of bytes: each call gives the next, as 0..255, or end_of_input.
+// A stream of bytes, taken in chunks.
 class ByteSource {
  public:
   virtual ~ByteSource() = default;
-  virtual int get() = 0;
+  // Puts up to `capacity` bytes (at least 1) into `into` and returns how many;
+  // 0 only at the end of the input. Waits for no more than the first byte.
+  virtual std::size_t read(char* into, std::size_t capacity) = 0;
 };
 
-// A C stream, standard input in the program. A read error ends the input.
+// A C stream, standard input in the programs, read a line at a time: a line
+// is what a console hands over at once, so an answer is taken as soon as its
+// line ends, and a long one costs a few calls per kilobyte instead of one per
+// byte. A read error ends the input; failed() tells it from the end.
 class FileSource final : public ByteSource {
  public:
-  explicit FileSource(std::FILE* file) : file_(file) {}
-  int get() override;
+  explicit FileSource(std::FILE* file);
+  std::size_t read(char* into, std::size_t capacity) override;
+  bool failed() const { return std::ferror(file_) != 0; }
 
  private:
   std::FILE* file_;
+  bool ended_ = false;
+  // '\n' in every byte the last line did not fill: how read() finds where
+  // fgets stopped, since a line may hold NUL bytes of its own.
+  std::array<char, 1024> line_;
 };
 
 // The bytes of a source, read on demand, with lookahead. Once the source has
@@ -40,29 +51,38 @@ class Input {
   // The byte `ahead` places past the current one (below max_lookahead), or
   // end_of_input. Asks the source only for bytes not yet held.
   int peek(std::size_t ahead = 0) {
-    while (held_ <= ahead) hold_one_more();
-    return bytes_[(first_ + ahead) % max_lookahead];
+    if (ahead < end_ - next_) return static_cast<unsigned char>(bytes_[next_ + ahead]);
+    return peek_beyond(ahead);
   }
 
   // Moves past the current byte; at the end of input it stays there.
   void advance() {
-    if (held_ == 0) hold_one_more();
-    first_ = (first_ + 1) % max_lookahead;
-    --held_;
+    if (next_ < end_ || fill()) ++next_;
   }
+
+  // The bytes held from the current one on: at least one unless the input has
+  // ended. For readers that take a run of bytes at a time; a NUL that is not
+  // part of the input follows them, so that a scan for digits or spaces stops
+  // there by itself.
+  std::string_view held() {
+    if (next_ == end_) fill();
+    return {bytes_.data() + next_, end_ - next_};
+  }
+
+  // Moves past `count` bytes of held().
+  void advance(std::size_t count) { next_ += count; }
 
  private:
-  void hold_one_more() {
-    const int byte = ended_ ? end_of_input : source_.get();
-    ended_ = byte == end_of_input;
-    bytes_[(first_ + held_) % max_lookahead] = byte;
-    ++held_;
-  }
+  int peek_beyond(std::size_t ahead);
+  // Moves the held bytes to the front and reads more after them. False when
+  // the input has ended.
+  bool fill();
 
+  static constexpr std::size_t chunk = 4096;
   ByteSource& source_;
-  std::array<int, max_lookahead> bytes_{};
-  std::size_t first_ = 0;
-  std::size_t held_ = 0;
+  std::array<char, chunk + max_lookahead + 1> bytes_;  // read only where written
+  std::size_t next_ = 0;
+  std::size_t end_ = 0;
   bool ended_ = false;
 };
 

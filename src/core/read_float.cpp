@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "binary_rounding.hpp"
 #include "float_bits.hpp"
@@ -59,20 +60,44 @@ struct Decimal {
   std::size_t count = 0;
   bool sticky = false;
   std::int64_t point = 0;
-
-  void add(int digit, bool before_point) {
-    if (count == 0 && digit == 0) {  // a leading zero
-      if (!before_point) point = bounded_sum(point, -1);
-      return;
-    }
-    if (before_point) point = bounded_sum(point, 1);
-    if (count < kept_digits) {
-      digits[count++] = static_cast<std::uint8_t>(digit);
-    } else {
-      sticky = sticky || digit != 0;
-    }
-  }
 };
+
+bool is_digit_byte(char byte) {
+  return static_cast<unsigned char>(byte - '0') < 10;
+}
+
+// Takes the digits from `p` on into `number` and returns where they end, at a
+// byte that is no digit. Past the kept digits only how many there are and
+// whether any is nonzero matter; that is what a long answer consists of, so
+// those are scanned, not stored.
+const char* take_digits(const char* p, Decimal& number, bool before_point) {
+  if (number.count == 0) {
+    const char* const zeros = p;
+    while (*p == '0') ++p;
+    if (!before_point) number.point = bounded_sum(number.point, zeros - p);
+  }
+  const char* const significant = p;
+  while (number.count < kept_digits && is_digit_byte(*p)) {
+    number.digits[number.count++] = static_cast<std::uint8_t>(*p++ - '0');
+  }
+  if (!number.sticky) {
+    while (*p == '0') ++p;
+    number.sticky = is_digit_byte(*p);
+  }
+  while (is_digit_byte(*p)) ++p;
+  if (before_point) number.point = bounded_sum(number.point, p - significant);
+  return p;
+}
+
+// Reads a run of decimal digits, however long, into `number`.
+void read_digits(Input& in, Decimal& number, bool before_point) {
+  for (std::string_view held = in.held(); !held.empty(); held = in.held()) {
+    const char* const end = take_digits(held.data(), number, before_point);
+    const auto length = static_cast<std::size_t>(end - held.data());
+    in.advance(length);
+    if (length < held.size()) return;
+  }
+}
 
 // Pushes the bits of the whole-number part (at most 39 digits, below 2^130)
 // into `bits`, most significant first. Returns how many there are.
@@ -92,6 +117,7 @@ int push_whole_part(const Decimal& number, BitCollector& bits) {
     const auto limb = limbs[static_cast<std::size_t>(position / 32)];
     return ((limb >> (position % 32)) & 1U) != 0;
   };
+  while (length > 0 && limbs[static_cast<std::size_t>(length / 32 - 1)] == 0) length -= 32;
   while (length > 0 && !bit_at(length - 1)) --length;
   for (int position = length - 1; position >= 0; --position) bits.push(bit_at(position));
   return length;
@@ -111,6 +137,24 @@ void push_fraction(const Decimal& number, BitCollector& bits) {
     while (length > 0 && fraction[length - 1] == 0) --length;
   };
   trim();
+  // Up to 18 digits, as a typed frequency has, fit one 64-bit integer with
+  // room for doubling: the same bits at a fraction of the cost.
+  if (length <= 18) {
+    std::uint64_t value = 0;
+    std::uint64_t unit = 1;
+    for (std::size_t i = 0; i < length; ++i) {
+      value = value * 10 + fraction[i];
+      unit *= 10;
+    }
+    while (value != 0 && !bits.full()) {
+      value <<= 1;
+      const bool bit = value >= unit;
+      if (bit) value -= unit;
+      bits.push(bit);
+    }
+    bits.add_sticky(value != 0 || number.sticky);
+    return;
+  }
   while (length > 0 && !bits.full()) {
     bool carry = false;
     for (std::size_t i = length; i-- > 0;) {
@@ -136,10 +180,10 @@ float to_float(bool negative, const Decimal& number) {
 
 float read_decimal(Input& in, bool negative) {
   Decimal number;
-  for (; is_decimal(in.peek()); in.advance()) number.add(digit_value(in.peek()), true);
+  read_digits(in, number, true);
   if (in.peek() == '.') {
     in.advance();
-    for (; is_decimal(in.peek()); in.advance()) number.add(digit_value(in.peek()), false);
+    read_digits(in, number, false);
   }
   read_exponent(in, 'e', 'E', number.point);
   return to_float(negative, number);

@@ -26,17 +26,26 @@ struct FloatCase {
   std::string rest;  // what stays unread
 };
 
-void expect_reads(const FloatCase& c) {
-  StringSource source(c.text);
+// Read with the source handing out `chunk` bytes at a time.
+void expect_reads_in_chunks(const FloatCase& c, std::size_t chunk) {
+  StringSource source(c.text, chunk);
   Input in(source);
   const std::optional<float> value = read_float(in);
-  const std::string shown = c.text.size() > 80 ? c.text.substr(0, 80) + "..." : c.text;
+  const std::string shown = (c.text.size() > 80 ? c.text.substr(0, 80) + "..." : c.text) +
+                            " in chunks of " + std::to_string(chunk);
   ASSERT_EQ(value.has_value(), c.value.has_value()) << shown;
   if (value) {
     EXPECT_EQ(*value, *c.value) << shown << " read as " << std::hexfloat << *value;
     EXPECT_EQ(std::signbit(*value), std::signbit(*c.value)) << shown;
   }
   EXPECT_EQ(rest_of(in), c.rest) << shown;
+}
+
+// Whole, and split into chunks of one and of three bytes.
+void expect_reads(const FloatCase& c) {
+  for (const std::size_t chunk : {SIZE_MAX, std::size_t{1}, std::size_t{3}}) {
+    expect_reads_in_chunks(c, chunk);
+  }
 }
 
 TEST(ReadFloat, ReadsDecimalForms) {
@@ -322,7 +331,9 @@ TEST_P(AgreesWithStrtold, RoundedToFloat) {
     std::size_t consumed = 0;
     const std::optional<float> expected = by_strtold(text, consumed);
     ASSERT_TRUE(expected.has_value()) << text;
-    expect_reads({text, expected, text.substr(consumed)});
+    // Chunks of 1 to 4096 bytes, and whole.
+    const std::size_t chunk = round % 8 == 0 ? SIZE_MAX : std::size_t{1} << (round % 13);
+    expect_reads_in_chunks({text, expected, text.substr(consumed)}, chunk);
     if (testing::Test::HasFailure()) return;
   }
 }

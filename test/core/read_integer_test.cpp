@@ -21,11 +21,14 @@ struct IntegerCase {
   const char* rest;  // what stays unread
 };
 
+// Whole, and a byte at a time at the source.
 void expect_reads(const IntegerCase& c) {
-  StringSource source(c.text);
-  Input in(source);
-  EXPECT_EQ(read_integer(in), c.value) << c.text;
-  EXPECT_EQ(rest_of(in), c.rest) << c.text;
+  for (const std::size_t chunk : {SIZE_MAX, std::size_t{1}}) {
+    StringSource source(c.text, chunk);
+    Input in(source);
+    EXPECT_EQ(read_integer(in), c.value) << c.text;
+    EXPECT_EQ(rest_of(in), c.rest) << c.text;
+  }
 }
 
 TEST(ReadInteger, FollowsIntegerLiteralForms) {

@@ -1,7 +1,9 @@
 // In-memory ends for the dialogue and the readers.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,18 +12,24 @@
 
 namespace delartal::test {
 
+// Hands out its text at most `chunk` bytes at a time, so that the readers
+// can be tried with numbers split across chunks.
 class StringSource final : public ByteSource {
  public:
-  explicit StringSource(std::string_view text) : text_(text) {}
-  int get() override {
-    if (next_ == text_.size()) return end_of_input;
-    return static_cast<unsigned char>(text_[next_++]);
+  explicit StringSource(std::string_view text, std::size_t chunk = SIZE_MAX)
+      : text_(text), chunk_(chunk) {}
+  std::size_t read(char* into, std::size_t capacity) override {
+    const std::size_t count = std::min({capacity, chunk_, text_.size() - next_});
+    text_.copy(into, count, next_);
+    next_ += count;
+    return count;
   }
   // The bytes not yet asked for.
   std::string_view unread() const { return text_.substr(next_); }
 
  private:
   std::string_view text_;
+  std::size_t chunk_;
   std::size_t next_ = 0;
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "dialogue_text.hpp"
@@ -31,13 +33,16 @@ struct Session {
   int status;
 };
 
+// As one chunk, and a byte at a time as a slow pipe may hand it over.
 void expect_session(const Session& session) {
-  StringSource source(session.input);
-  StringSink out;
-  StringSink err;
-  EXPECT_EQ(run_dialogue(source, out, err), session.status) << session.input;
-  EXPECT_EQ(out.text(), session.out) << session.input;
-  EXPECT_EQ(err.text(), session.err) << session.input;
+  for (const std::size_t chunk : {SIZE_MAX, std::size_t{1}}) {
+    StringSource source(session.input, chunk);
+    StringSink out;
+    StringSink err;
+    EXPECT_EQ(run_dialogue(source, out, err), session.status) << session.input;
+    EXPECT_EQ(out.text(), session.out) << session.input;
+    EXPECT_EQ(err.text(), session.err) << session.input;
+  }
 }
 
 TEST(Dialogue, ReportsForGoodAnswers) {
@@ -111,9 +116,9 @@ TEST(Dialogue, FailsWhenTheInputEndsBeforeBothAnswers) {
 }
 
 // The closing prompt waits for one more byte past the frequency's line, and
-// reads no further.
+// asks for no further.
 TEST(Dialogue, WaitsForOneMoreByteAtTheClosingPrompt) {
-  StringSource source("1\n146 rest of line\nAB");
+  StringSource source("1\n146 rest of line\nAB", 1);
   StringSink out;
   StringSink err;
   EXPECT_EQ(run_dialogue(source, out, err), 0);
