@@ -1,10 +1,10 @@
 #include "matrix_report.hpp"
 
 #include <cstring>
-#include <optional>
 
 #include "exact_arith.hpp"
 #include "format_fixed.hpp"
+#include "matrix_lines.hpp"
 #include "text_buffer.hpp"
 
 namespace delartal {
@@ -18,7 +18,7 @@ std::optional<std::uint64_t> offset_of(std::int32_t ver) {
 
 }  // namespace
 
-void i2bcd(std::int32_t num, std::array<char, 10>& str) {
+void i2bcd(std::int32_t num, Pattern& str) {
   static constexpr const char* patterns[10] = {
       "x x x x", "x x x V", "x x V x", "x x V V", "x V x x",
       "x V x V", "x V V x", "x V V V", "V x x x", "V x x V",
@@ -31,41 +31,50 @@ std::int32_t round_off(float a) {
   return nearest_half_up(a);
 }
 
-bool printN(TextSink& out, float f, std::int32_t ver) {
+std::optional<std::int32_t> divider_for(float f, std::int32_t ver) {
   const std::optional<std::uint64_t> offset = offset_of(ver);
-  if (!offset) return false;
+  if (!offset) return std::nullopt;
   const std::optional<float> a = halved_less_offset(f, *offset);
-  if (!a) return false;
+  if (!a) return std::nullopt;
   const std::int32_t n = round_off(per_step(*a));
-  if (n < 0 || n > 9999) return false;
+  if (n < 0 || n > 9999) return std::nullopt;
+  return n;
+}
 
+std::array<Pattern, 4> digit_patterns(std::int32_t n) {
   const std::int32_t thousend = n / 1000;
   const std::int32_t hundred = (n - 1000 * thousend) / 100;
   const std::int32_t ten = (n - 1000 * thousend - 100 * hundred) / 10;
   const std::int32_t one = n - 1000 * thousend - 100 * hundred - 10 * ten;
-  std::array<char, 10> bcd3{};
-  std::array<char, 10> bcd2{};
-  std::array<char, 10> bcd1{};
-  std::array<char, 10> bcd0{};
-  i2bcd(thousend, bcd3);
-  i2bcd(hundred, bcd2);
-  i2bcd(ten, bcd1);
-  i2bcd(one, bcd0);
+  std::array<Pattern, 4> bcd{};
+  i2bcd(thousend, bcd[0]);
+  i2bcd(hundred, bcd[1]);
+  i2bcd(ten, bcd[2]);
+  i2bcd(one, bcd[3]);
+  return bcd;
+}
+
+bool printN(TextSink& out, float f, std::int32_t ver) {
+  const std::optional<std::int32_t> n = divider_for(f, ver);
+  if (!n) return false;
+  const std::array<Pattern, 4> bcd = digit_patterns(*n);
 
   TextBuffer<256> report;
   report.append("\n\n\n Frekvensen ");
   report.append(four_decimals(f).view());
   report.append(" ger delartalet ");
-  report.append_decimal(static_cast<std::uint64_t>(n));
+  report.append_decimal(static_cast<std::uint64_t>(*n));
   report.append("\n\n  Dioder i matrisen\n\n  ");
-  report.append(bcd3.data());
+  report.append(bcd[0].data());
   report.append("  ");
-  report.append(bcd2.data());
+  report.append(bcd[1].data());
   report.append("  ");
-  report.append(bcd1.data());
+  report.append(bcd[2].data());
   report.append("  ");
-  report.append(bcd0.data());
-  report.append("\n  - - - L  K J I H  G F E D  C B A M\n\n");
+  report.append(bcd[3].data());
+  report.append("\n  ");
+  report.append(label_row);
+  report.append("\n\n");
   out.write(report.view());
   return true;
 }

@@ -4,23 +4,34 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "output.hpp"
 
 namespace delartal {
 
+// A digit's pattern text, NUL-terminated, in the ten bytes the report gives it.
+using Pattern = std::array<char, 10>;
+
 // Writes the diode pattern of digit `num`, most significant bit first, "V"
 // for 1 and "x" for 0 ("x V x V" for 5), NUL-terminated, into the first eight
 // bytes of `str`. Writes nothing for a num outside 0..9.
-void i2bcd(std::int32_t num, std::array<char, 10>& str);
+void i2bcd(std::int32_t num, Pattern& str);
 
 // The divider for the scaled quotient a: the nearest whole number, halves upward.
 std::int32_t round_off(float a);
 
-// Computes the divider for frequency f (MHz) with offset variant ver (1 for
-// 70.2 MHz, 2 for 70.1 MHz) and writes the whole report to out in one text.
-// Writes nothing and returns false when ver is no variant or the divider falls
-// outside 0..9999, the four digits the report has room for.
+// The divider for frequency f (MHz) with offset variant ver (1 for 70.2 MHz,
+// 2 for 70.1 MHz). Empty when ver is no variant or the divider falls outside
+// 0..9999, the four digits the report has room for.
+std::optional<std::int32_t> divider_for(float f, std::int32_t ver);
+
+// The patterns of the four digits of divider n (0..9999), thousands first.
+std::array<Pattern, 4> digit_patterns(std::int32_t n);
+
+// Computes the divider for frequency f (MHz) with offset variant ver and
+// writes the whole report to out in one text. Writes nothing and returns
+// false when divider_for has no divider for them.
 bool printN(TextSink& out, float f, std::int32_t ver);
 
 }  // namespace delartal

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "matrix_lines.hpp"
 #include "read_float.hpp"
 #include "report_text.hpp"
 #include "support.hpp"
@@ -17,7 +18,7 @@ TEST(I2bcd, WritesEachDigitsPattern) {
   const char* const patterns[10] = {"x x x x", "x x x V", "x x V x", "x x V V", "x V x x",
                                     "x V x V", "x V V x", "x V V V", "V x x x", "V x x V"};
   for (std::int32_t digit = 0; digit < 10; ++digit) {
-    std::array<char, 10> buffer;
+    Pattern buffer;
     buffer.fill('#');
     i2bcd(digit, buffer);
     EXPECT_EQ(std::string(buffer.data()), patterns[digit]);
@@ -27,7 +28,7 @@ TEST(I2bcd, WritesEachDigitsPattern) {
 
 TEST(I2bcd, WritesNothingForOtherNumbers) {
   for (const std::int32_t num : {-1, 10, 1000, std::numeric_limits<std::int32_t>::min()}) {
-    std::array<char, 10> buffer;
+    Pattern buffer;
     buffer.fill('#');
     i2bcd(num, buffer);
     EXPECT_EQ(std::string(buffer.begin(), buffer.end()), std::string(10, '#')) << num;
@@ -93,6 +94,28 @@ TEST(PrintN, RefusesWhatTheMatrixReportCannotShow) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(report_for(c.typed, c.variant), "(refused)") << c.typed << " " << c.variant;
+  }
+}
+
+// Read off the report's pattern row over its label row.
+TEST(DiodeLines, NamesTheLinesUnderEachV) {
+  const struct {
+    std::int32_t divider;
+    const char* lines;
+  } cases[] = {
+      {0, ""},
+      {1, "M"},
+      {448, "J F C"},
+      {451, "J F D M"},
+      {1000, "L"},
+      {1999, "L K H G D C M"},
+      {1234, "L I E D B"},
+      // A thousands digit above 1 has its marks over "-": no line for them.
+      {2000, ""},
+      {9999, "L K H G D C M"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(diode_lines(c.divider).view(), c.lines) << c.divider;
   }
 }
 
