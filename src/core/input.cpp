@@ -30,6 +30,12 @@ std::size_t FileSource::read(char* into, std::size_t capacity) {
   return length;
 }
 
+std::size_t TextSource::read(char* into, std::size_t capacity) {
+  const std::size_t count = text_.copy(into, capacity);
+  text_.remove_prefix(count);
+  return count;
+}
+
 int Input::peek_beyond(std::size_t ahead) {
   while (ahead >= end_ - next_) {
     if (!fill()) return end_of_input;

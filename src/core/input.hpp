@@ -40,6 +40,16 @@ class FileSource final : public ByteSource {
   std::array<char, 1024> line_;
 };
 
+// A text in memory: a command-line argument, or a line already read.
+class TextSource final : public ByteSource {
+ public:
+  explicit TextSource(std::string_view text) : text_(text) {}
+  std::size_t read(char* into, std::size_t capacity) override;
+
+ private:
+  std::string_view text_;
+};
+
 // The bytes of a source, read on demand, with lookahead. Once the source has
 // ended it is not asked again.
 class Input {

@@ -31,13 +31,17 @@ std::int32_t round_off(float a) {
   return nearest_half_up(a);
 }
 
-std::optional<std::int32_t> divider_for(float f, std::int32_t ver) {
+std::optional<std::int32_t> calculated_divider(float f, std::int32_t ver) {
   const std::optional<std::uint64_t> offset = offset_of(ver);
   if (!offset) return std::nullopt;
   const std::optional<float> a = halved_less_offset(f, *offset);
   if (!a) return std::nullopt;
-  const std::int32_t n = round_off(per_step(*a));
-  if (n < 0 || n > 9999) return std::nullopt;
+  return round_off(per_step(*a));
+}
+
+std::optional<std::int32_t> divider_for(float f, std::int32_t ver) {
+  const std::optional<std::int32_t> n = calculated_divider(f, ver);
+  if (!n || *n < 0 || *n > 9999) return std::nullopt;
   return n;
 }
 

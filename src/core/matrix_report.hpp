@@ -22,8 +22,13 @@ void i2bcd(std::int32_t num, Pattern& str);
 std::int32_t round_off(float a);
 
 // The divider for frequency f (MHz) with offset variant ver (1 for 70.2 MHz,
-// 2 for 70.1 MHz). Empty when ver is no variant or the divider falls outside
-// 0..9999, the four digits the report has room for.
+// 2 for 70.1 MHz), as the calculation gives it: it never falls as f grows.
+// Empty when ver is no variant or f lies outside [64, 1024) MHz, where no
+// divider in 0..9999 comes from.
+std::optional<std::int32_t> calculated_divider(float f, std::int32_t ver);
+
+// The calculated divider when it lies in 0..9999, the four digits the report
+// has room for; empty otherwise.
 std::optional<std::int32_t> divider_for(float f, std::int32_t ver);
 
 // The patterns of the four digits of divider n (0..9999), thousands first.
