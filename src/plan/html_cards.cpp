@@ -1,0 +1,165 @@
+#include "html_cards.hpp"
+
+#include <cstddef>
+
+#include "format_fixed.hpp"
+#include "matrix_lines.hpp"
+#include "matrix_report.hpp"
+
+namespace delartal::plan {
+namespace {
+
+std::string escaped(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+// Where mark `mark` (0..15) stands in the drawing: four groups of four.
+int x_of(std::size_t mark) {
+  return 48 + static_cast<int>(mark / 4) * 152 + static_cast<int>(mark % 4) * 36;
+}
+
+// The matrix lines in the label row's order, a diode and a tick box on each
+// line that gets one; the thousands digit's three places without a line are
+// drawn as such, and a diode there (a divider above 1999) in red.
+std::string matrix_drawing(std::int32_t divider) {
+  constexpr const char* groups[4] = {"tusental", "hundratal", "tiotal", "ental"};
+  const std::uint16_t marks = marks_of(divider);
+  std::string svg =
+      "<svg class=\"matrix\" viewBox=\"0 0 640 150\" role=\"img\" "
+      "aria-label=\"Matrisens linjer med dioderna\">\n";
+  for (std::size_t group = 0; group < 4; ++group) {
+    svg += "<text class=\"group\" x=\"" + std::to_string(x_of(4 * group) + 54) + "\" y=\"12\">" +
+           groups[group] + "</text>\n";
+  }
+  svg += "<line class=\"rail\" x1=\"" + std::to_string(x_of(3) - 18) + "\" y1=\"24\" x2=\"" +
+         std::to_string(x_of(15) + 18) + "\" y2=\"24\"/>\n";
+  for (std::size_t mark = 0; mark < 16; ++mark) {
+    const std::string x = std::to_string(x_of(mark));
+    const std::string x_box = std::to_string(x_of(mark) + 11);
+    if (!has_line(mark)) {
+      svg += "<line class=\"none\" x1=\"" + x + "\" y1=\"24\" x2=\"" + x + "\" y2=\"118\"/>\n";
+      svg += "<text class=\"name none\" x=\"" + x + "\" y=\"138\">–</text>\n";
+      if (is_marked(marks, mark)) {
+        svg += "<text class=\"stray\" x=\"" + x + "\" y=\"76\">V</text>\n";
+      }
+      continue;
+    }
+    svg += "<line class=\"line\" x1=\"" + x + "\" y1=\"24\" x2=\"" + x + "\" y2=\"118\"/>\n";
+    svg += "<text class=\"name\" x=\"" + x + "\" y=\"138\">" + line_of_mark[mark] + "</text>\n";
+    if (is_marked(marks, mark)) {
+      svg += "<polygon class=\"diode\" points=\"" + std::to_string(x_of(mark) - 8) + ",58 " +
+             std::to_string(x_of(mark) + 8) + ",58 " + x + ",74\"/>\n";
+      svg += "<line class=\"bar\" x1=\"" + std::to_string(x_of(mark) - 8) + "\" y1=\"75\" x2=\"" +
+             std::to_string(x_of(mark) + 8) + "\" y2=\"75\"/>\n";
+      svg += "<rect class=\"tick\" x=\"" + x_box + "\" y=\"84\" width=\"14\" height=\"14\"/>\n";
+    }
+  }
+  svg += "<text class=\"note\" x=\"" + std::to_string(x_of(1)) +
+         "\" y=\"150\">ingen linje</text>\n</svg>\n";
+  return svg;
+}
+
+// The pattern row over the label row, as the report writes them.
+std::string pattern_rows(std::int32_t divider) {
+  const std::array<Pattern, 4> bcd = digit_patterns(divider);
+  return std::string("<pre class=\"pattern\">") + bcd[0].data() + "  " + bcd[1].data() + "  " +
+         bcd[2].data() + "  " + bcd[3].data() + "\n" + std::string(label_row) + "</pre>\n";
+}
+
+// One card; `frequency` is the frequency as shown, `detail` a line about
+// where it comes from.
+std::string card(std::string_view frequency, std::int32_t variant, std::int32_t divider,
+                 const std::string& detail) {
+  std::string html = "<section class=\"card\">\n<header>\n<h2>" + escaped(frequency) +
+                     " MHz</h2>\n<p class=\"divider\">Delartal <strong>" + std::to_string(divider) +
+                     "</strong></p>\n</header>\n";
+  html += "<p class=\"variant\">Variant " + std::to_string(variant) + ": " +
+          std::string(offsets_of(variant)) + "</p>\n";
+  html += "<p class=\"detail\">" + detail + "</p>\n";
+  if (!fits_matrix(divider)) {
+    html += "<p class=\"warning\">Ryms inte i matrisen: den har plats för delartal 0–1999.</p>\n";
+  }
+  html += matrix_drawing(divider) + pattern_rows(divider);
+  html +=
+      "<div class=\"fields\"><span>Kanalnamn</span><span class=\"blank\"></span>"
+      "<span>Anropssignal</span><span class=\"blank\"></span>"
+      "<span>Datum</span><span class=\"blank\"></span></div>\n</section>\n";
+  return html;
+}
+
+}  // namespace
+
+std::string html_start() {
+  return R"(<!DOCTYPE html>
+<html lang="sv">
+<head>
+<meta charset="utf-8">
+<title>Diodkort</title>
+<style>
+@page { size: A4; margin: 10mm; }
+* { box-sizing: border-box; }
+body { margin: 0; font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; color: #000; }
+.card { height: 86mm; margin: 0 1mm 4mm 0; padding: 3mm 5mm; border: 0.4mm solid #000;
+        break-inside: avoid; page-break-inside: avoid; }
+.card header { display: flex; justify-content: space-between; align-items: baseline; }
+.card h2 { margin: 0; font-size: 16pt; }
+.card p { margin: 0.8mm 0; }
+.divider { font-size: 14pt; }
+.detail { color: #333; }
+.warning { color: #b00; font-weight: bold; }
+.matrix { display: block; width: 100%; height: 40mm; margin: 1mm 0; }
+.matrix text { font-size: 11px; text-anchor: middle; }
+.matrix .group { fill: #555; }
+.matrix .name { font-size: 13px; font-weight: bold; }
+.matrix .none { stroke: #999; stroke-dasharray: 3 3; fill: #999; font-weight: normal; }
+.matrix .note { fill: #777; font-size: 10px; }
+.matrix .stray { fill: #b00; font-weight: bold; font-size: 15px; }
+.rail, .line, .bar { stroke: #000; stroke-width: 1.5; }
+.diode { fill: #000; }
+.tick { fill: #fff; stroke: #000; stroke-width: 1.2; }
+.pattern { margin: 1mm 0; font-family: "DejaVu Sans Mono", monospace; font-size: 11pt; }
+.fields { display: grid; grid-template-columns: auto 1fr auto 1fr auto 1fr; gap: 2mm;
+          align-items: end; margin-top: 2mm; }
+.blank { border-bottom: 0.3mm solid #000; height: 6mm; }
+</style>
+</head>
+<body>
+)";
+}
+
+std::string html_card(const ForwardRow& row) {
+  return card(four_decimals(row.value).view(), row.variant, row.divider,
+              "Angiven frekvens: " + escaped(row.frequency) + " MHz");
+}
+
+std::string html_card(const ReverseRow& row) {
+  return card(channel_frequency(row.divider, row.variant).view(), row.variant, row.divider,
+              "Kanalens mitt. Frekvenser som ger delartalet: " +
+                  std::string(shortest_text(row.band.lowest).view()) + " till " +
+                  std::string(shortest_text(row.band.highest).view()) + " MHz");
+}
+
+std::string html_end() {
+  return "</body>\n</html>\n";
+}
+
+}  // namespace delartal::plan

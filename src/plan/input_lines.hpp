@@ -1,0 +1,20 @@
+// Standard input as lines, in bounded memory whatever their length.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "input.hpp"
+
+namespace delartal::plan {
+
+// Longer than any frequency, range or board needs.
+constexpr std::size_t max_line = 4096;
+
+enum class LineRead { line, too_long, ended };
+
+// Reads the next line into `line`, without its line end. A line longer than
+// max_line bytes is passed over to its end and reported as too long.
+LineRead read_line(Input& in, std::string& line);
+
+}  // namespace delartal::plan

@@ -1,0 +1,232 @@
+#include "plan.hpp"
+
+#include <string>
+
+#include "band.hpp"
+#include "board.hpp"
+#include "decimal_range.hpp"
+#include "input_lines.hpp"
+#include "matrix_report.hpp"
+#include "options.hpp"
+#include "sheet.hpp"
+#include "typed_frequency.hpp"
+
+#ifndef DELARTAL_VERSION
+#error "DELARTAL_VERSION must name the version"
+#endif
+
+namespace delartal::plan {
+namespace {
+
+constexpr std::string_view program = "delartal-plan: ";
+
+constexpr std::string_view help_text =
+    R"(Användning: delartal-plan [FLAGGA]... [FREKVENS | START:STOPP[:STEG]]...
+   eller: delartal-plan --reverse [FLAGGA]... [KORT]...
+Ger delartalet och diodernas mönster i kanalmatrisen för frekvenser, med
+samma räkning som delartal, eller åt andra hållet frekvensen för en matris.
+Utan FREKVENS eller KORT läses en per rad från standard in; tomma rader och
+rader som börjar med # hoppas över.
+
+  -v, --variant=1|2       bara den offsetvarianten; annars båda, 1 först
+                            1: Offset 70,2 / 59,5 MHz (Tx/Rx)
+                            2: Offset 70,1 / 59,4 MHz (Tx/Rx)
+  -r, --reverse           från matris till frekvens
+  -f, --format=FORMAT     text (som standard), csv eller html
+  -d, --delimiter=TECKEN  fältavgränsare i csv, som standard ,
+  -h, --help              visa den här hjälpen och avsluta
+  -V, --version           visa versionen och avsluta
+
+FREKVENS är i MHz och läses som delartal läser den, men hela argumentet ska
+vara talet, och decimalkomma går lika bra som punkt: 146.0375 eller 146,0375.
+START:STOPP[:STEG] står för START, START + STEG, ... till och med STOPP, räknat
+exakt i decimaler; STEG är 0.0125 (ett delartal) om det utelämnas. Frekvenser
+i ett intervall som inte ger något delartal 0-9999 utelämnas, och en rad på
+standard fel säger hur många.
+
+KORT är ett delartal (451), linjerna som har en diod (J F D M, jfdm eller
+J,F,D,M), eller en mönsterrad av 16 tecken V och x som rapporten skriver den
+(x x x x  x V x x  x V x V  x x x V).
+
+Matrisen rymmer delartalen 0-1999; högre delartal upp till 9999 visas ändå,
+märkta som att de inte ryms.
+
+Slutstatus: 0 när varje argument eller rad gav sina rader, 1 när något inte
+gjorde det (de andra skrivs ändå), 2 vid felaktig användning.
+
+Exempel:
+  delartal-plan 146.0375 145,5
+  delartal-plan -v 1 145:145.05
+  delartal-plan -f csv -d ';' 140.4:165.3875 > plan.csv
+  delartal-plan -r 451 'J F D M' 'x x x x  x V x x  x V x V  x x x V'
+  delartal-plan -f html -v 2 145:146:0.025 > kort.html
+)";
+
+struct Run {
+  const Options& options;
+  TextSink& out;
+  TextSink& err;
+  bool refused = false;
+};
+
+std::vector<std::int32_t> variants(const Options& options) {
+  if (options.variant) return {*options.variant};
+  return {1, 2};
+}
+
+void refuse(Run& run, std::string_view where, std::string_view why) {
+  run.err.write(std::string(program) + std::string(where) + ": " + std::string(why) + "\n");
+  run.refused = true;
+}
+
+// The typed frequencies variant ver turns into dividers 0..9999.
+std::string band_text(std::int32_t ver) {
+  const std::optional<Band> lowest = band_of(0, ver);
+  const std::optional<Band> highest = band_of(9999, ver);
+  if (!lowest || !highest) return "inga frekvenser";
+  return std::string(shortest_text(lowest->lowest).view()) + " till " +
+         std::string(shortest_text(highest->highest).view()) + " MHz";
+}
+
+void forward_frequency(Run& run, std::string_view where, std::string_view text) {
+  const std::optional<TypedFrequency> typed = read_typed_frequency(text);
+  if (!typed) {
+    refuse(run, where, "ingen frekvens; skriv den i MHz, till exempel 146.0125");
+    return;
+  }
+  for (const std::int32_t ver : variants(run.options)) {
+    const std::optional<std::int32_t> n = divider_for(typed->value, ver);
+    if (!n) {
+      refuse(run, where,
+             "ger inget delartal 0–9999 med variant " + std::to_string(ver) + ", som tar " +
+                 band_text(ver));
+      continue;
+    }
+    run.out.write(sheet_row(run.options.style, ForwardRow{typed->text, ver, typed->value, *n}));
+  }
+}
+
+void forward_range(Run& run, std::string_view where, const DecimalRange& range) {
+  const std::uint64_t size = range_size(range);
+  std::uint64_t left_out = 0;
+  std::uint64_t rows = 0;
+  for (std::uint64_t i = 0; i < size; ++i) {
+    const TextBuffer<32> text = range_value(range, i);
+    const std::optional<TypedFrequency> typed = read_typed_frequency(text.view());
+    for (const std::int32_t ver : variants(run.options)) {
+      const std::optional<std::int32_t> n = divider_for(typed->value, ver);
+      if (!n) {
+        ++left_out;
+        continue;
+      }
+      run.out.write(sheet_row(run.options.style, ForwardRow{typed->text, ver, typed->value, *n}));
+      ++rows;
+    }
+  }
+  if (left_out == 0) return;
+  run.err.write(std::string(program) + std::string(where) + ": " + std::to_string(left_out) +
+                " av " + std::to_string(left_out + rows) +
+                " rader utelämnade; de frekvenserna ger inget delartal 0–9999\n");
+  if (rows == 0) run.refused = true;
+}
+
+void reverse_board(Run& run, std::string_view where, std::string_view text) {
+  const BoardReading board = read_board(text);
+  if (!board.fault.empty()) {
+    refuse(run, where, board.fault);
+    return;
+  }
+  for (const std::int32_t ver : variants(run.options)) {
+    const std::optional<Band> band = band_of(board.divider, ver);
+    if (!band) {
+      refuse(run, where, "ingen frekvens ger det delartalet med variant " + std::to_string(ver));
+      continue;
+    }
+    run.out.write(sheet_row(run.options.style, ReverseRow{board.divider, ver, *band}));
+  }
+}
+
+// One argument or input line; a range must have been checked by the caller
+// or is refused here.
+void answer(Run& run, std::string_view where, std::string_view text) {
+  if (run.options.style.direction == Direction::reverse) {
+    reverse_board(run, where, text);
+  } else if (looks_like_range(text)) {
+    std::string fault;
+    const std::optional<DecimalRange> range = read_range(text, fault);
+    if (!range) {
+      refuse(run, where, fault);
+      return;
+    }
+    forward_range(run, where, *range);
+  } else {
+    forward_frequency(run, where, text);
+  }
+}
+
+std::string quoted(std::string_view text) {
+  return "”" + std::string(text) + "”";
+}
+
+int usage_error(TextSink& err, std::string_view fault) {
+  err.write(std::string(program) + std::string(fault) +
+            "\nSkriv ”delartal-plan --help” för mer information.\n");
+  return 2;
+}
+
+void answer_lines(Run& run, ByteSource& source) {
+  Input in(source);
+  std::string line;
+  for (std::uint64_t number = 1;; ++number) {
+    const LineRead read = read_line(in, line);
+    if (read == LineRead::ended) return;
+    const std::string where = "rad " + std::to_string(number);
+    if (read == LineRead::too_long) {
+      refuse(run, where, "längre än " + std::to_string(max_line) + " byte");
+      continue;
+    }
+    const std::string_view text = trim_blanks(line);
+    if (text.empty() || text[0] == '#') continue;
+    answer(run, where, text);
+    run.out.flush();  // someone typing the lines sees each answer at once
+  }
+}
+
+}  // namespace
+
+int run_plan(const std::vector<std::string_view>& arguments, ByteSource& in, TextSink& out,
+             TextSink& err) {
+  const ParsedOptions parsed = parse_options(arguments);
+  if (!parsed.fault.empty()) return usage_error(err, parsed.fault);
+  const Options& options = parsed.options;
+  if (options.help) {
+    out.write(help_text);
+    return 0;
+  }
+  if (options.version) {
+    out.write("delartal-plan (delartal) " DELARTAL_VERSION "\n");
+    return 0;
+  }
+  // Every range is checked before anything is written.
+  if (options.style.direction == Direction::forward) {
+    for (const std::string_view operand : options.operands) {
+      std::string fault;
+      if (looks_like_range(operand) && !read_range(operand, fault)) {
+        return usage_error(err, quoted(operand) + ": " + fault);
+      }
+    }
+  }
+
+  Run run{options, out, err};
+  out.write(sheet_start(options.style));
+  if (options.operands.empty()) {
+    answer_lines(run, in);
+  } else {
+    for (const std::string_view operand : options.operands) answer(run, quoted(operand), operand);
+  }
+  out.write(sheet_end(options.style));
+  out.flush();
+  return run.refused ? 1 : 0;
+}
+
+}  // namespace delartal::plan

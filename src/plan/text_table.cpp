@@ -1,0 +1,70 @@
+#include "text_table.hpp"
+
+#include <cstddef>
+
+#include "format_fixed.hpp"
+#include "matrix_lines.hpp"
+#include "matrix_report.hpp"
+
+namespace delartal::plan {
+namespace {
+
+// Characters, not bytes: "Från" is four wide.
+std::size_t width_of(std::string_view text) {
+  std::size_t width = 0;
+  for (const char c : text) width += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+  return width;
+}
+
+// The text and spaces after it up to `width`, and at least one.
+std::string cell(std::string_view text, std::size_t width) {
+  const std::size_t used = width_of(text);
+  return std::string(text) + std::string(used < width ? width - used : 1, ' ');
+}
+
+// Right-aligned in `width`, then two spaces.
+std::string number_cell(std::int32_t value, std::size_t width) {
+  const std::string text = std::to_string(value);
+  return std::string(text.size() < width ? width - text.size() : 0, ' ') + text + "  ";
+}
+
+std::string yes_no(bool yes) {
+  return yes ? "ja" : "nej";
+}
+
+// The pattern row over the label row, as the report writes them, and a blank line.
+std::string diode_rows(std::int32_t divider) {
+  const std::array<Pattern, 4> bcd = digit_patterns(divider);
+  return std::string("  ") + bcd[0].data() + "  " + bcd[1].data() + "  " + bcd[2].data() + "  " +
+         bcd[3].data() + "\n  " + std::string(label_row) + "\n\n";
+}
+
+}  // namespace
+
+std::string text_forward_header() {
+  return cell("Frekvens", 12) + cell("Variant", 9) + cell("Visad", 10) + "Delartal  " +
+         cell("Matris", 8) + "Dioder\n\n";
+}
+
+std::string text_reverse_header() {
+  return "Delartal  " + cell("Variant", 9) + cell("Kanal", 10) + cell("Från", 11) +
+         cell("Till", 11) + cell("Matris", 8) + "Dioder\n\n";
+}
+
+std::string text_row(const ForwardRow& row) {
+  return cell(row.frequency, 12) + cell(std::to_string(row.variant), 9) +
+         cell(four_decimals(row.value).view(), 10) + number_cell(row.divider, 8) +
+         cell(yes_no(fits_matrix(row.divider)), 8) + std::string(diode_lines(row.divider).view()) +
+         "\n" + diode_rows(row.divider);
+}
+
+std::string text_row(const ReverseRow& row) {
+  return number_cell(row.divider, 8) + cell(std::to_string(row.variant), 9) +
+         cell(channel_frequency(row.divider, row.variant).view(), 10) +
+         cell(shortest_text(row.band.lowest).view(), 11) +
+         cell(shortest_text(row.band.highest).view(), 11) +
+         cell(yes_no(fits_matrix(row.divider)), 8) + std::string(diode_lines(row.divider).view()) +
+         "\n" + diode_rows(row.divider);
+}
+
+}  // namespace delartal::plan

@@ -1,0 +1,23 @@
+// A frequency given on the command line or on a line of standard input.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace delartal::plan {
+
+struct TypedFrequency {
+  std::string text;  // as given, blanks around it dropped, a decimal comma as a point
+  float value;       // as delartal reads the same text
+};
+
+// Reads `text` with delartal's own reader, to the same single-precision value.
+// Unlike an answer in the dialogue, the whole text must be the number
+// ("146abc" is none), and a decimal comma counts as a point ("145,5").
+std::optional<TypedFrequency> read_typed_frequency(std::string_view text);
+
+// The text without the spaces, tabs and carriage returns around it.
+std::string_view trim_blanks(std::string_view text);
+
+}  // namespace delartal::plan
