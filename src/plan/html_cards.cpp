@@ -44,7 +44,7 @@ std::string matrix_drawing(std::int32_t divider) {
   constexpr const char* groups[4] = {"tusental", "hundratal", "tiotal", "ental"};
   const std::uint16_t marks = marks_of(divider);
   std::string svg =
-      "<svg class=\"matrix\" viewBox=\"0 0 640 150\" role=\"img\" "
+      "<svg class=\"matrix\" viewBox=\"0 0 640 156\" role=\"img\" "
       "aria-label=\"Matrisens linjer med dioderna\">\n";
   for (std::size_t group = 0; group < 4; ++group) {
     svg += "<text class=\"group\" x=\"" + std::to_string(x_of(4 * group) + 54) + "\" y=\"12\">" +
@@ -74,7 +74,7 @@ std::string matrix_drawing(std::int32_t divider) {
     }
   }
   svg += "<text class=\"note\" x=\"" + std::to_string(x_of(1)) +
-         "\" y=\"150\">ingen linje</text>\n</svg>\n";
+         "\" y=\"152\">ingen linje</text>\n</svg>\n";
   return svg;
 }
 

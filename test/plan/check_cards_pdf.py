@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""Prints delartal-plan's HTML cards to PDF in headless Chromium and checks the
+PDF: every card's frequency and divider are in its text (pdftotext), in
+order, and the pages are as many as three cards a page make (pdfinfo).
+Leaves a screenshot of the first cards beside the PDFs, for a person to look at.
+
+Usage: check_cards_pdf.py PATH_TO_DELARTAL_PLAN OUTPUT_DIR
+Exits 77 (skipped) when chromium or poppler-utils is missing, unless
+DELARTAL_REQUIRE_CHROMIUM is set, as CI sets it.
+Prints one line per check and a closing 'N passed, M failed'.
+"""
+import os
+import shutil
+import subprocess
+import sys
+
+PLAN, OUT = sys.argv[1], sys.argv[2]
+CARDS_PER_PAGE = 3
+CHROMIUM = ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+            "--no-first-run", "--disable-background-networking", "--disable-component-update",
+            "--disable-sync"]
+
+results = []
+
+
+def check(name, condition, detail=""):
+    results.append(condition)
+    print(("ok     " if condition else "FAILED ") + name + ("" if condition else ": " + detail))
+
+
+def cards_expected(arguments):
+    """Each card's frequency as shown and divider, from the same plan as CSV."""
+    csv = subprocess.run([PLAN, "-f", "csv"] + arguments, capture_output=True, check=True,
+                         text=True).stdout.splitlines()[1:]
+    reverse = "-r" in arguments
+    cards = []
+    for record in csv:
+        fields = record.split(",")
+        cards.append((fields[2], fields[0]) if reverse else (fields[2], fields[3]))
+    return cards
+
+
+def render(name, arguments):
+    page = os.path.join(OUT, name + ".html")
+    pdf = os.path.join(OUT, name + ".pdf")
+    with open(page, "wb") as html:
+        html.write(subprocess.run([PLAN, "-f", "html"] + arguments, capture_output=True,
+                                  check=True).stdout)
+    profile = os.path.join(OUT, name + "-profile")
+    subprocess.run(CHROMIUM + ["--user-data-dir=" + profile, "--no-pdf-header-footer",
+                               "--print-to-pdf=" + pdf, "file://" + os.path.abspath(page)],
+                   capture_output=True, timeout=120, check=True)
+    subprocess.run(CHROMIUM + ["--user-data-dir=" + profile, "--window-size=900,1300",
+                               "--screenshot=" + os.path.join(OUT, name + ".png"),
+                               "file://" + os.path.abspath(page)],
+                   capture_output=True, timeout=120, check=True)
+    shutil.rmtree(profile, ignore_errors=True)
+    return pdf
+
+
+def check_sheet(name, arguments):
+    cards = cards_expected(arguments)
+    pdf = render(name, arguments)
+    words = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, check=True,
+                           text=True).stdout
+    at = 0
+    missing = []
+    for frequency, divider in cards:
+        found = words.find(frequency + " MHz", at)
+        found_divider = words.find("Delartal " + divider, found)
+        if found < 0 or found_divider < 0:
+            missing.append(frequency + " / " + divider)
+            continue
+        at = found_divider
+    check(name + ": every card's frequency and divider, in order",
+          len(cards) > 0 and not missing, ", ".join(missing[:5]))
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, check=True, text=True).stdout
+    pages = int(next(line.split()[-1] for line in info.splitlines() if line.startswith("Pages:")))
+    wanted = -(-len(cards) // CARDS_PER_PAGE)
+    check(f"{name}: {len(cards)} cards on {wanted} pages", pages == wanted, f"{pages} pages")
+
+
+def main():
+    if not all(shutil.which(tool) for tool in ("chromium", "pdftotext", "pdfinfo")):
+        print("chromium or poppler-utils is missing")
+        return 1 if os.environ.get("DELARTAL_REQUIRE_CHROMIUM") else 77
+    os.makedirs(OUT, exist_ok=True)
+    check_sheet("forward", ["145:145.1:0.0125"])
+    check_sheet("reverse", ["-r", "-v", "1", "0", "1999", "2000", "9999", "J F D M"])
+    failed = results.count(False)
+    print(f"{len(results) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
