@@ -65,8 +65,10 @@ BoardReading read_pattern(std::string_view text) {
   for (const char c : text) {
     if (c == ' ' || c == '\t') continue;
     if (!is_mark(c)) return fault(describe(c) + " hör inte till en mönsterrad av V och x");
-    if (count < 16)
-      marks = static_cast<std::uint16_t>(marks << 1U | (c == 'V' || c == 'v' ? 1U : 0U));
+    if (count < 16) {
+      const unsigned bit = c == 'V' || c == 'v' ? 1U : 0U;
+      marks = static_cast<std::uint16_t>(static_cast<unsigned>(marks) << 1U | bit);
+    }
     ++count;
   }
   if (count != 16) {
