@@ -8,6 +8,10 @@
    cost of reading a long answer, past what a short run costs. Goal: under 15.
 3. Wall time and peak memory for a 100 MB answer, of digits and of garbage.
    Goals: under 1 s and under 4 MiB.
+4. delartal-plan: wall time and peak memory of a whole-band plan,
+   140.4:265.3875 for both variants as CSV (20,000 rows), and of the reverse
+   of all 10,000 dividers, both variants, as CSV. Goals: under 0.1 s and
+   under 4 MiB each.
 
 Usage: bench/run.py [BUILD_DIR]   (default bench/out/build)
 Needs valgrind and GNU time (Debian packages valgrind and time).
@@ -35,13 +39,14 @@ def instructions(program, answers=ANSWERS):
     return int(re.search(rb"Collected : (\d+)", done.stderr).group(1))
 
 
-def time_and_memory(program, answers_path):
+def time_and_memory(program, answers_path, arguments=()):
     """Wall time, peak resident memory in KiB and exit status of one run.
     GNU time starts the program from its own small process, so the peak is the
     program's alone (a child forked from this interpreter would carry its size)."""
     with open(answers_path, "rb") as answers:
-        done = subprocess.run(["/usr/bin/time", "-f", "%e %M", program], stdin=answers,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        done = subprocess.run(["/usr/bin/time", "-f", "%e %M", program, *arguments],
+                              stdin=answers, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                              text=True)
     seconds, peak_kib = done.stderr.split()[-2:]
     return float(seconds), int(peak_kib), done.returncode
 
@@ -81,6 +86,19 @@ def main():
         os.remove(path)
         print(f"{name}: {seconds:.3f} s, peak {peak_kib / 1024:.2f} MiB, status {status} "
               f"(goals < 1 s, < 4 MiB)")
+
+    plan = os.path.join(BUILD, "delartal-plan")
+    dividers = os.path.join(scratch, "dividers.txt")
+    with open(dividers, "w") as lines:
+        lines.writelines(f"{n}\n" for n in range(10000))
+    jobs = [("plan 140.4:265.3875, both variants, CSV", os.devnull,
+             ["-f", "csv", "140.4:265.3875"]),
+            ("reverse of all 10,000 dividers, both variants, CSV", dividers, ["-r", "-f", "csv"])]
+    for name, answers, arguments in jobs:
+        seconds, peak_kib, status = time_and_memory(plan, answers, arguments)
+        print(f"{name}: {seconds:.3f} s, peak {peak_kib / 1024:.2f} MiB, status {status} "
+              f"(goals < 0.1 s, < 4 MiB)")
+    os.remove(dividers)
 
 
 if __name__ == "__main__":
