@@ -111,15 +111,15 @@ void forward_range(Run& run, std::string_view where, const DecimalRange& range) 
   std::uint64_t left_out = 0;
   std::uint64_t rows = 0;
   for (std::uint64_t i = 0; i < size; ++i) {
-    const TextBuffer<32> text = range_value(range, i);
-    const std::optional<TypedFrequency> typed = read_typed_frequency(text.view());
+    // A range's values are plain decimals, which always read.
+    const TypedFrequency typed = read_typed_frequency(range_value(range, i).view()).value();
     for (const std::int32_t ver : variants(run.options)) {
-      const std::optional<std::int32_t> n = divider_for(typed->value, ver);
+      const std::optional<std::int32_t> n = divider_for(typed.value, ver);
       if (!n) {
         ++left_out;
         continue;
       }
-      run.out.write(sheet_row(run.options.style, ForwardRow{typed->text, ver, typed->value, *n}));
+      run.out.write(sheet_row(run.options.style, ForwardRow{typed.text, ver, typed.value, *n}));
       ++rows;
     }
   }
