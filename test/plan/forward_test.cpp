@@ -31,7 +31,8 @@ std::string typed(std::int64_t units) {
 // What delartal's report says for the text: "146.0313 451", or nothing when
 // it refuses the frequency.
 std::string delartal_says(int variant, const std::string& text) {
-  StringSource source(std::to_string(variant) + "\n" + text + "\n\n");
+  const std::string answers = std::to_string(variant) + "\n" + text + "\n\n";
+  StringSource source(answers);
   StringSink out;
   StringSink err;
   run_dialogue(source, out, err);
