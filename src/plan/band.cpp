@@ -105,6 +105,7 @@ TextBuffer<32> shortest_text(float f) {
   // 14 to 17 here. A text with `decimals` decimals is units / 10^decimals;
   // only one within a unit in the last place of f can read back as f, and
   // only the nearest or its neighbours can be that close.
+  if (!(f >= 64.0F && f < 1024.0F)) return {};
   const SplitFloat parts = split(f);
   const int shift = -parts.exponent;
   const std::uint64_t magnitude = parts.magnitude;

@@ -26,7 +26,7 @@ std::optional<Band> band_of(std::int32_t n, std::int32_t ver);
 TextBuffer<32> channel_frequency(std::int32_t n, std::int32_t ver);
 
 // The shortest decimal text that delartal reads back as exactly f, for f from
-// 64 up to 1024 MHz, where the calculation has dividers.
+// 64 up to 1024 MHz, where the calculation has dividers; empty for any other.
 TextBuffer<32> shortest_text(float f);
 
 }  // namespace delartal::plan
