@@ -19,7 +19,11 @@ std::string sheet_start(const SheetStyle& style) {
   return {};
 }
 
-std::string sheet_row(const SheetStyle& style, const ForwardRow& row) {
+namespace {
+
+// Each format has a function for either direction's row, by the same name.
+template <typename Row>
+std::string row_in(const SheetStyle& style, const Row& row) {
   switch (style.format) {
     case Format::text:
       return text_row(row);
@@ -31,16 +35,14 @@ std::string sheet_row(const SheetStyle& style, const ForwardRow& row) {
   return {};
 }
 
+}  // namespace
+
+std::string sheet_row(const SheetStyle& style, const ForwardRow& row) {
+  return row_in(style, row);
+}
+
 std::string sheet_row(const SheetStyle& style, const ReverseRow& row) {
-  switch (style.format) {
-    case Format::text:
-      return text_row(row);
-    case Format::csv:
-      return csv_row(row, style.delimiter);
-    case Format::html:
-      return html_card(row);
-  }
-  return {};
+  return row_in(style, row);
 }
 
 std::string sheet_end(const SheetStyle& style) {
