@@ -2,28 +2,17 @@
 """Drives the built delartal through pipes: exact bytes out, exit status, and
 that every prompt is on the pipe before the program waits for an answer.
 
-Usage: end_to_end.py [--crlf] PATH_TO_DELARTAL [RUNNER ...]
-RUNNER is what starts a program built for another platform (qemu-aarch64,
-wine), with its arguments. --crlf: the platform writes line ends as CR LF.
-Prints one line per check and a closing 'N passed, M failed'.
+Usage: end_to_end.py [--crlf] PATH_TO_DELARTAL [RUNNER ...], as
+end_to_end_support.py describes. Prints one line per check and a closing
+'N passed, M failed'.
 """
 import os
-import select
 import subprocess
 import sys
 import time
 
-ARGS = sys.argv[1:]
-CRLF = ARGS[:1] == ["--crlf"]
-if CRLF:
-    ARGS = ARGS[1:]
-COMMAND = ARGS[1:] + ARGS[:1]
-
-
-def text(lines):
-    """The bytes the program writes for a text, with the platform's line ends."""
-    return lines.replace(b"\n", b"\r\n") if CRLF else lines
-
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from end_to_end_support import COMMAND, check, read_until, summary, text  # noqa: E402
 
 MENU = text(b"\nV\xe4lj:\n 1.Offset 70,2 / 59,5 MHz (Tx/Rx)\n"
             b" 2.Offset 70,1 / 59,4 MHz (Tx/Rx)\n? ")
@@ -35,13 +24,6 @@ REPORT_448 = text(b"\n\n\n Frekvensen 146.0000 ger delartalet 448\n\n  Dioder i 
 NOT_A_VARIANT = text(b"Svara 1 eller 2.\n")
 ENDED = text(b"Indata tog slut innan b\xe5da svaren var l\xe4sta.\n")
 
-results = []
-
-
-def check(name, condition, detail=""):
-    results.append(condition)
-    print(("ok     " if condition else "FAILED ") + name + ("" if condition else ": " + detail))
-
 
 def run(answers):
     done = subprocess.run(COMMAND, input=answers, capture_output=True, timeout=60)
@@ -52,20 +34,6 @@ def expect(name, answers, out, err, status):
     got_out, got_err, got_status = run(answers)
     check(name, (got_out, got_err, got_status) == (out, err, status),
           repr((got_out[-200:], got_err, got_status)))
-
-
-def read_until(stream, expected, seconds=30):
-    """Reads from a pipe until `expected` has arrived, without writing anything."""
-    got = b""
-    deadline = time.monotonic() + seconds
-    while not got.endswith(expected) and time.monotonic() < deadline:
-        ready, _, _ = select.select([stream], [], [], 0.1)
-        if ready:
-            chunk = os.read(stream.fileno(), 4096)
-            if not chunk:
-                break
-            got += chunk
-    return got
 
 
 def interactive():
@@ -103,9 +71,7 @@ def main():
     expect("a 20 MB line of garbage", garbage, MENU + NOT_A_VARIANT + full, b"", 0)
     interactive()
 
-    failed = results.count(False)
-    print(f"{len(results) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return summary()
 
 
 if __name__ == "__main__":

@@ -3,42 +3,22 @@
 format, every refusal and usage error with its exit status, and rows that
 arrive while the input is still open.
 
-Usage: end_to_end.py [--crlf] PATH_TO_DELARTAL_PLAN [RUNNER ...]
-RUNNER starts a program built for another platform (qemu-aarch64, wine).
---crlf: the platform writes line ends as CR LF.
-Prints one line per check and a closing 'N passed, M failed'.
+Usage: end_to_end.py [--crlf] PATH_TO_DELARTAL_PLAN [RUNNER ...], as
+end_to_end_support.py describes. Prints one line per check and a closing
+'N passed, M failed'.
 """
 import os
-import re
-import select
 import subprocess
 import sys
-import time
 
-ARGS = sys.argv[1:]
-CRLF = ARGS[:1] == ["--crlf"]
-if CRLF:
-    ARGS = ARGS[1:]
-COMMAND = ARGS[1:] + ARGS[:1]
-
-
-def text(lines):
-    """The bytes for a text, with the platform's line ends; CSV has CR LF anyway."""
-    return re.sub(rb"(?<!\r)\n", b"\r\n", lines) if CRLF else lines
-
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from end_to_end_support import CRLF, COMMAND, check, read_until, summary, text  # noqa: E402
 
 HINT = text("Skriv ”delartal-plan --help” för mer information.\n".encode())
 CSV_HEADER = (b"frekvens,variant,visad,delartal,i_matrisen,dioder,tusental,hundratal,tiotal,"
               b"ental\r\n")
 ROW_146_1 = b"146,1,146.0000,448,ja,J F C,x x x x,x V x x,x V x x,V x x x\r\n"
 ROW_146_2 = b"146,2,146.0000,464,ja,J F E B,x x x x,x V x x,x V V x,x V x x\r\n"
-
-results = []
-
-
-def check(name, condition, detail=""):
-    results.append(condition)
-    print(("ok     " if condition else "FAILED ") + name + ("" if condition else ": " + detail))
 
 
 def run(*arguments, stdin=b""):
@@ -136,19 +116,6 @@ def refusals():
     expect("--version", ["--version"], b"delartal-plan (delartal) 1.0.0\n", 0)
 
 
-def read_until(stream, expected, seconds=30):
-    got = b""
-    deadline = time.monotonic() + seconds
-    while not got.endswith(expected) and time.monotonic() < deadline:
-        ready, _, _ = select.select([stream], [], [], 0.1)
-        if ready:
-            chunk = os.read(stream.fileno(), 4096)
-            if not chunk:
-                break
-            got += chunk
-    return got
-
-
 def streamed():
     process = subprocess.Popen(COMMAND + ["-f", "csv", "-v", "1"], stdin=subprocess.PIPE,
                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
@@ -172,9 +139,7 @@ def main():
     refusals()
     if os.name == "posix":
         streamed()
-    failed = results.count(False)
-    print(f"{len(results) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return summary()
 
 
 if __name__ == "__main__":
