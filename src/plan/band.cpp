@@ -20,44 +20,43 @@ std::int32_t divider_at(std::uint32_t bits, std::int32_t ver) {
   return *calculated_divider(float_of(bits), ver);
 }
 
-// The bits of the lowest frequency whose divider is n or more. The channel
-// formula only says where to start looking: a few steps away from it the
-// calculation's own answer decides, by galloping and then halving.
+// The bits of the lowest frequency whose divider is n (0 or more) or more. The
+// channel formula only says where to start looking: from there the
+// calculation's own answers bracket the place, galloping, and then halve it.
 std::uint32_t first_reaching(std::int32_t n, std::int32_t ver) {
+  // At 64 MHz the divider is below -6000; past 1024 MHz there is none.
+  std::uint32_t below = lowest_bits;     // its divider is below n
+  std::uint32_t reaching = beyond_bits;  // its divider is n or more, or it lies past the end
   const double offset = ver == 1 ? 70.2 : 70.1;
-  const auto guess = static_cast<float>(2 * offset + (n - 0.5) * 0.0125);
-  std::uint32_t low = lowest_bits;   // divider below n, or the lower end
-  std::uint32_t high = beyond_bits;  // divider n or more, or past the upper end
-  const std::uint32_t start = bits_of(guess);
+  const std::uint32_t start = bits_of(static_cast<float>(2 * offset + (n - 0.5) * 0.0125));
   if (divider_at(start, ver) >= n) {
-    high = start;
-    for (std::uint32_t step = 1; high - lowest_bits > step; step *= 2) {
-      if (divider_at(high - step, ver) < n) {
-        low = high - step;
+    reaching = start;
+    for (std::uint32_t step = 1; reaching - below > step; step *= 2) {
+      if (divider_at(reaching - step, ver) < n) {
+        below = reaching - step;
         break;
       }
-      high -= step;
+      reaching -= step;
     }
-    if (divider_at(low, ver) >= n) return low;
   } else {
-    low = start;
-    for (std::uint32_t step = 1; beyond_bits - low > step; step *= 2) {
-      if (divider_at(low + step, ver) >= n) {
-        high = low + step;
+    below = start;
+    for (std::uint32_t step = 1; reaching - below > step; step *= 2) {
+      if (divider_at(below + step, ver) >= n) {
+        reaching = below + step;
         break;
       }
-      low += step;
+      below += step;
     }
   }
-  while (high - low > 1) {
-    const std::uint32_t middle = low + (high - low) / 2;
+  while (reaching - below > 1) {
+    const std::uint32_t middle = below + (reaching - below) / 2;
     if (divider_at(middle, ver) >= n) {
-      high = middle;
+      reaching = middle;
     } else {
-      low = middle;
+      below = middle;
     }
   }
-  return high;
+  return reaching;
 }
 
 bool reads_back_as(std::string_view text, float f) {
@@ -87,11 +86,12 @@ TextBuffer<32> decimal_text(std::uint64_t units, int decimals) {
 }  // namespace
 
 std::optional<Band> band_of(std::int32_t n, std::int32_t ver) {
+  if (n < 0) return std::nullopt;
+  // The divider never falls as the frequency grows, so all from the first
+  // reaching n up to the first reaching n + 1 give n, and none else does.
   const std::uint32_t lowest = first_reaching(n, ver);
   const std::uint32_t beyond = first_reaching(n + 1, ver);
-  if (lowest >= beyond_bits || lowest >= beyond || divider_at(lowest, ver) != n) {
-    return std::nullopt;
-  }
+  if (lowest >= beyond) return std::nullopt;
   return Band{float_of(lowest), float_of(beyond - 1)};
 }
 
