@@ -1,5 +1,6 @@
 #include "exact_arith.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -44,21 +45,31 @@ std::optional<float> halved_less_offset(float f, std::uint64_t offset) {
 
 float per_step(float a) {
   if (!std::isfinite(a) || a == 0.0F) return a;  // their own quotients
-  // a / step = (magnitude / step_significand) * 2^(exponent - step_exponent).
-  // The magnitude is below 2^24 and the step's significand at least 2^52, so
-  // the quotient is below 1: long division yields its bits from 2^-1 down.
+  // a / step = (magnitude / step_significand) * 2^(exponent - step_exponent),
+  // the magnitude below 2^24 and the step's significand from 2^52 to 2^53.
+  // Scaled by 2^shift, the magnitude's quotient lies in [1, 2): its leading 1
+  // is taken at once, and the 63 bits after it ten at a time, which keeps
+  // the remainder, below the divisor, under 2^63.
   const SplitFloat parts = split(a);
   std::uint64_t remainder = parts.magnitude;
-  BitCollector quotient;
-  while (!quotient.full()) {
-    remainder <<= 1;  // below 2^54
-    const bool bit = remainder >= step_significand;
-    if (bit) remainder -= step_significand;
-    quotient.push(bit);
+  int shift = bit_length(step_significand) - bit_length(remainder);
+  if ((remainder << shift) < step_significand) ++shift;
+  remainder = (remainder << shift) - step_significand;
+  std::uint64_t head = 1;
+  for (int bits = 1; bits < 64;) {
+    const int take = std::min(10, 64 - bits);
+    remainder <<= take;
+    head = head << take | remainder / step_significand;
+    remainder %= step_significand;
+    bits += take;
   }
-  quotient.add_sticky(remainder != 0);
-  const int first_bit_exponent = -1 + parts.exponent - step_exponent;
-  return round_to_float(round_to_extended(quotient.result(parts.negative, first_bit_exponent)));
+  Truncated quotient;
+  quotient.head = {parts.negative, head, parts.exponent - step_exponent - shift};
+  remainder <<= 1;
+  quotient.round = remainder >= step_significand;
+  if (quotient.round) remainder -= step_significand;
+  quotient.sticky = remainder != 0;
+  return round_to_float(round_to_extended(quotient));
 }
 
 std::int32_t nearest_half_up(float q) {
