@@ -34,7 +34,7 @@ float round_to_float(const Extended& value);
 // which counts as 2^0; the caller adds its own scale in result().
 class BitCollector {
  public:
-  // Inline: the readers and the division push some 130 bits a run.
+  // Inline: a read pushes some 130 bits.
   void push(bool bit) {
     if (count_ == 0 && !bit) {
       ++leading_zeros_;
