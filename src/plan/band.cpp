@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "decimal_text.hpp"
 #include "float_bits.hpp"
 #include "input.hpp"
 #include "matrix_report.hpp"
@@ -64,23 +65,6 @@ bool reads_back_as(std::string_view text, float f) {
   Input in(source);
   const std::optional<float> value = read_float(in);
   return value && *value == f && in.peek() == end_of_input;
-}
-
-std::uint64_t power_of_ten(int exponent) {
-  std::uint64_t power = 1;
-  for (int i = 0; i < exponent; ++i) power *= 10;
-  return power;
-}
-
-TextBuffer<32> decimal_text(std::uint64_t units, int decimals) {
-  const std::uint64_t unit = power_of_ten(decimals);
-  TextBuffer<32> text;
-  text.append_decimal(units / unit);
-  if (decimals > 0) {
-    text.append(".");
-    text.append_decimal(units % unit, decimals);
-  }
-  return text;
 }
 
 }  // namespace

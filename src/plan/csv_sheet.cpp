@@ -44,10 +44,6 @@ std::string record(std::initializer_list<std::string_view> fields, char delimite
   return line + std::string(record_end);
 }
 
-std::string_view yes_no(bool yes) {
-  return yes ? "ja" : "nej";
-}
-
 }  // namespace
 
 std::string csv_forward_header(char delimiter) {
@@ -65,7 +61,7 @@ std::string csv_row(const ForwardRow& row, char delimiter) {
   const std::array<Pattern, 4> bcd = digit_patterns(row.divider);
   return record(
       {row.frequency, std::to_string(row.variant), four_decimals(row.value).view(),
-       std::to_string(row.divider), yes_no(fits_matrix(row.divider)),
+       std::to_string(row.divider), fits_matrix_answer(row.divider),
        diode_lines(row.divider).view(), bcd[0].data(), bcd[1].data(), bcd[2].data(), bcd[3].data()},
       delimiter);
 }
@@ -74,7 +70,7 @@ std::string csv_row(const ReverseRow& row, char delimiter) {
   return record({std::to_string(row.divider), std::to_string(row.variant),
                  channel_frequency(row.divider, row.variant).view(),
                  shortest_text(row.band.lowest).view(), shortest_text(row.band.highest).view(),
-                 yes_no(fits_matrix(row.divider)), diode_lines(row.divider).view()},
+                 fits_matrix_answer(row.divider), diode_lines(row.divider).view()},
                 delimiter);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "decimal_text.hpp"
 #include "typed_frequency.hpp"
 
 namespace delartal::plan {
@@ -31,12 +32,6 @@ std::optional<Digits> split_decimal(std::string_view text) {
   const std::size_t last = digits.fraction.find_last_not_of('0');
   digits.fraction = digits.fraction.substr(0, last == std::string_view::npos ? 0 : last + 1);
   return digits;
-}
-
-std::uint64_t power_of_ten(int exponent) {
-  std::uint64_t power = 1;
-  for (int i = 0; i < exponent; ++i) power *= 10;
-  return power;
 }
 
 // The value in units of 10^-scale; the digits must fit (see max_digits).
@@ -104,21 +99,13 @@ std::uint64_t range_size(const DecimalRange& range) {
 
 TextBuffer<32> range_value(const DecimalRange& range, std::uint64_t index) {
   // No value passes stop, so none leaves 64 bits.
-  const std::uint64_t value = range.start + index * range.step;
-  const std::uint64_t unit = power_of_ten(range.scale);
-  std::uint64_t fraction = value % unit;
+  std::uint64_t value = range.start + index * range.step;
   int decimals = range.scale;
-  while (decimals > 0 && fraction % 10 == 0) {
-    fraction /= 10;
+  while (decimals > 0 && value % 10 == 0) {
+    value /= 10;
     --decimals;
   }
-  TextBuffer<32> text;
-  text.append_decimal(value / unit);
-  if (decimals > 0) {
-    text.append(".");
-    text.append_decimal(fraction, decimals);
-  }
-  return text;
+  return decimal_text(value, decimals);
 }
 
 }  // namespace delartal::plan

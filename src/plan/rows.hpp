@@ -28,6 +28,11 @@ constexpr bool fits_matrix(std::int32_t divider) {
   return divider <= 1999;
 }
 
+// Whether the divider fits the matrix, as the tables say it.
+constexpr std::string_view fits_matrix_answer(std::int32_t divider) {
+  return fits_matrix(divider) ? "ja" : "nej";
+}
+
 // The variant's offsets as the menu writes them.
 constexpr std::string_view offsets_of(std::int32_t variant) {
   return variant == 1 ? "Offset 70,2 / 59,5 MHz (Tx/Rx)" : "Offset 70,1 / 59,4 MHz (Tx/Rx)";

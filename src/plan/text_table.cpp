@@ -28,10 +28,6 @@ std::string number_cell(std::int32_t value, std::size_t width) {
   return std::string(text.size() < width ? width - text.size() : 0, ' ') + text + "  ";
 }
 
-std::string yes_no(bool yes) {
-  return yes ? "ja" : "nej";
-}
-
 // The pattern row over the label row, as the report writes them, and a blank line.
 std::string diode_rows(std::int32_t divider) {
   const std::array<Pattern, 4> bcd = digit_patterns(divider);
@@ -54,7 +50,7 @@ std::string text_reverse_header() {
 std::string text_row(const ForwardRow& row) {
   return cell(row.frequency, 12) + cell(std::to_string(row.variant), 9) +
          cell(four_decimals(row.value).view(), 10) + number_cell(row.divider, 8) +
-         cell(yes_no(fits_matrix(row.divider)), 8) + std::string(diode_lines(row.divider).view()) +
+         cell(fits_matrix_answer(row.divider), 8) + std::string(diode_lines(row.divider).view()) +
          "\n" + diode_rows(row.divider);
 }
 
@@ -63,7 +59,7 @@ std::string text_row(const ReverseRow& row) {
          cell(channel_frequency(row.divider, row.variant).view(), 10) +
          cell(shortest_text(row.band.lowest).view(), 11) +
          cell(shortest_text(row.band.highest).view(), 11) +
-         cell(yes_no(fits_matrix(row.divider)), 8) + std::string(diode_lines(row.divider).view()) +
+         cell(fits_matrix_answer(row.divider), 8) + std::string(diode_lines(row.divider).view()) +
          "\n" + diode_rows(row.divider);
 }
 
