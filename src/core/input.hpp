@@ -20,6 +20,8 @@ class ByteSource {
   // Puts up to `capacity` bytes (at least 1) into `into` and returns how many;
   // 0 only at the end of the input. Waits for no more than the first byte.
   virtual std::size_t read(char* into, std::size_t capacity) = 0;
+  // True once the input has ended through a read error rather than its end.
+  virtual bool failed() const { return false; }
 };
 
 // A C stream, standard input in the programs, read a line at a time: a line
@@ -30,7 +32,7 @@ class FileSource final : public ByteSource {
  public:
   explicit FileSource(std::FILE* file);
   std::size_t read(char* into, std::size_t capacity) override;
-  bool failed() const { return std::ferror(file_) != 0; }
+  bool failed() const override { return std::ferror(file_) != 0; }
 
  private:
   std::FILE* file_;

@@ -13,6 +13,8 @@ class TextSink {
   virtual void write(std::string_view text) = 0;
   // Sends on what the sink may still hold.
   virtual void flush() {}
+  // True once any write or flush has failed.
+  virtual bool failed() const { return false; }
 };
 
 // A C stream, standard output or standard error in the programs. A dialogue
@@ -27,7 +29,7 @@ class FileSink final : public TextSink {
       : file_(file), flush_each_write_(flush == Flush::each_write) {}
   void write(std::string_view text) override;
   void flush() override;
-  bool failed() const { return failed_; }
+  bool failed() const override { return failed_; }
 
  private:
   std::FILE* file_;

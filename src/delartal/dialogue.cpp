@@ -11,7 +11,8 @@
 namespace delartal {
 namespace {
 
-// ISO 8859-1 throughout: \xE4 is ä, \xE5 is å.
+// ISO 8859-1 throughout: \xE4 is ä, \xE5 is å, \xF6 is ö. Every line stays
+// within 79 columns, so that none wraps in an 80-column console.
 constexpr std::string_view menu =
     "\nV\xE4lj:\n 1.Offset 70,2 / 59,5 MHz (Tx/Rx)\n 2.Offset 70,1 / 59,4 MHz (Tx/Rx)\n? ";
 constexpr std::string_view frequency_prompt = "\nFrekvens i MHz? ";
@@ -20,56 +21,141 @@ constexpr std::string_view closing_prompt = "Tryck valfri tangent\n";
 constexpr std::string_view not_a_variant = "Svara 1 eller 2.\n";
 constexpr std::string_view not_a_number =
     "Skriv frekvensen i MHz som ett tal, till exempel 146.0125.\n";
-// Channel 0 of each variant lies at twice its offset, channel 9999 at
-// 9999 steps of 12.5 kHz above that.
+// Channel 0 of each variant lies at twice its offset, channel 9999 at 9999
+// steps of 12.5 kHz above that, and channel 1999, the matrix's last, at
+// 1999 steps.
 constexpr std::string_view outside_band_1 =
-    "Frekvensen ger inget delartal mellan 0 och 9999; v\xE4lj en frekvens mellan 140.4 och "
-    "265.3875 MHz.\n";
+    "Frekvensen ger inget delartal mellan 0 och 9999: v\xE4lj 140.4 till 265.3875 MHz.\n"
+    "Matrisen rymmer delartal 0 till 1999 (till 165.3875 MHz); h\xF6gre visas bara.\n";
 constexpr std::string_view outside_band_2 =
-    "Frekvensen ger inget delartal mellan 0 och 9999; v\xE4lj en frekvens mellan 140.2 och "
-    "265.1875 MHz.\n";
+    "Frekvensen ger inget delartal mellan 0 och 9999: v\xE4lj 140.2 till 265.1875 MHz.\n"
+    "Matrisen rymmer delartal 0 till 1999 (till 165.1875 MHz); h\xF6gre visas bara.\n";
+
+// On standard error.
+constexpr std::string_view decimal_comma =
+    "Obs: kommat avslutade talet; skriv decimaler med punkt, till exempel 146.5.\n";
 constexpr std::string_view input_ended =
     "Indata tog slut innan b\xE5"
     "da svaren var l\xE4sta.\n";
+constexpr std::string_view read_failed = "Kunde inte l\xE4sa fr\xE5n standard in.\n";
+constexpr std::string_view write_failed = "Kunde inte skriva till standard ut.\n";
 
-int input_ended_early(TextSink& err) {
-  err.write(input_ended);
-  return 1;
+// Whether a prompt still holds the console's cursor at the end of its line.
+// A console hands over a line once the operator has ended it, so the rest of
+// a line typed before the prompt appeared was already ended on the screen;
+// only a line end after that one closes the prompt's line.
+class PromptLine {
+ public:
+  // A prompt was written while the reading stood inside an earlier line or,
+  // for `inside_line` false, at the start of one.
+  void prompted(bool inside_line) {
+    open_ = true;
+    earlier_line_ = inside_line;
+  }
+  // A line end was read.
+  void ended_line() {
+    if (earlier_line_) {
+      earlier_line_ = false;
+    } else {
+      open_ = false;
+    }
+  }
+  // Open, as the reading stands now; `line_end_held` tells whether the end of
+  // the line being read has already arrived.
+  bool open(bool line_end_held) const { return open_ && (earlier_line_ || !line_end_held); }
+
+ private:
+  bool open_ = false;
+  bool earlier_line_ = false;
+};
+
+// The dialogue's streams, and where the console's cursor stands.
+struct Console {
+  Input in;
+  ByteSource& source;
+  TextSink& out;
+  TextSink& err;
+  PromptLine line;
+
+  // Writes a text to standard output; false once a write has failed.
+  bool say(std::string_view text) { return (out.write(text), !out.failed()); }
+
+  bool prompt(std::string_view text, bool inside_line) {
+    line.prompted(inside_line);
+    return say(text);
+  }
+
+  // Writes a message to standard error, on a line of its own.
+  void warn(std::string_view text) {
+    const std::string_view held = in.held();
+    if (line.open(held.find('\n') != std::string_view::npos)) err.write("\n");
+    err.write(text);
+  }
+
+  // Skips white space, line ends included, and notes each line end. False
+  // when the input ends first.
+  bool skip_space() {
+    for (int byte = in.peek(); is_space(byte); byte = in.peek()) {
+      if (byte == '\n') line.ended_line();
+      in.advance();
+    }
+    return in.peek() != end_of_input;
+  }
+
+  // The status of a dialogue that stops before its report: the input ended,
+  // or could not be read.
+  int stop_at_end_of_input() {
+    warn(source.failed() ? read_failed : input_ended);
+    return 1;
+  }
+
+  // Standard output has failed, so where its prompt stood is unknown.
+  int stop_at_failed_write() {
+    err.write(write_failed);
+    return 1;
+  }
+};
+
+// True when the number just read ended at a comma followed by a digit: the
+// operator most likely wrote a decimal comma, which ends the number here.
+bool ended_at_decimal_comma(Input& in) {
+  return in.peek() == ',' && in.peek(1) >= '0' && in.peek(1) <= '9';
 }
 
 }  // namespace
 
 int run_dialogue(ByteSource& source, TextSink& out, TextSink& err) {
-  Input in(source);
+  Console console{Input(source), source, out, err, {}};
+  Input& in = console.in;
 
   std::int32_t choice = 0;
+  bool inside_line = false;
   for (;;) {
-    out.write(menu);
-    if (!skip_space(in)) return input_ended_early(err);
+    if (!console.prompt(menu, inside_line)) return console.stop_at_failed_write();
+    if (!console.skip_space()) return console.stop_at_end_of_input();
     const std::optional<std::int32_t> answer = read_integer(in);
     if (answer && (*answer == 1 || *answer == 2)) {
       choice = *answer;
       break;
     }
-    out.write(not_a_variant);
+    if (!console.say(not_a_variant)) return console.stop_at_failed_write();
     discard_line(in);
   }
 
+  inside_line = true;
   for (;;) {
-    out.write(frequency_prompt);
-    if (!skip_space(in)) return input_ended_early(err);
+    if (!console.prompt(frequency_prompt, inside_line)) return console.stop_at_failed_write();
+    if (!console.skip_space()) return console.stop_at_end_of_input();
     const std::optional<float> freq = read_float(in);
-    if (!freq) {
-      out.write(not_a_number);
-    } else if (printN(out, *freq, choice)) {
-      break;
-    } else {
-      out.write(choice == 1 ? outside_band_1 : outside_band_2);
-    }
+    if (freq && ended_at_decimal_comma(in)) console.warn(decimal_comma);
+    if (freq && printN(out, *freq, choice)) break;
+    if (!console.say(!freq ? not_a_number : choice == 1 ? outside_band_1 : outside_band_2))
+      return console.stop_at_failed_write();
     discard_line(in);
+    inside_line = false;
   }
+  if (out.failed() || !console.say(closing_prompt)) return console.stop_at_failed_write();
 
-  out.write(closing_prompt);
   // Wait for the operator: the rest of the frequency's line goes, then one
   // more byte, which on a console arrives with the next line end. At the end
   // of input there is nothing to wait for.

@@ -9,9 +9,11 @@ namespace delartal {
 
 // Runs one dialogue over the given streams and returns the exit status: 0
 // once the report is written (also when the input ends at the closing
-// prompt), 1 when the input ends before both answers are read. An answer
-// that cannot be used gets a one-line message, the rest of its line is
-// discarded, and the question is asked again.
+// prompt), 1 with a message on `err` when the input ends or fails before both
+// answers are read, or at the first write to `out` that fails. An answer that
+// cannot be used gets a message, the rest of its line is discarded, and the
+// question is asked again. A frequency that ends at a decimal comma is read
+// as it stands, with a notice on `err`.
 int run_dialogue(ByteSource& source, TextSink& out, TextSink& err);
 
 }  // namespace delartal

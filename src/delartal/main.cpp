@@ -11,10 +11,5 @@ int main() {
   delartal::FileSource in(stdin);
   delartal::FileSink out(stdout);
   delartal::FileSink err(stderr);
-  const int status = delartal::run_dialogue(in, out, err);
-  if (out.failed()) {
-    err.write("Kunde inte skriva till standard ut.\n");
-    return 1;
-  }
-  return status;
+  return delartal::run_dialogue(in, out, err);
 }

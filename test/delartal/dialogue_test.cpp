@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "dialogue_text.hpp"
@@ -33,10 +34,15 @@ struct Session {
   int status;
 };
 
+constexpr std::size_t whole = SIZE_MAX;
+constexpr std::size_t byte_at_a_time = 1;
+
 // As one chunk, and a byte at a time as a slow pipe may hand it over.
-void expect_session(const Session& session) {
-  for (const std::size_t chunk : {SIZE_MAX, std::size_t{1}}) {
-    StringSource source(session.input, chunk);
+void expect_session(const Session& session,
+                    std::initializer_list<std::size_t> chunks = {whole, byte_at_a_time},
+                    StringSource::End end = StringSource::End::end_of_input) {
+  for (const std::size_t chunk : chunks) {
+    StringSource source(session.input, chunk, end);
     StringSink out;
     StringSink err;
     EXPECT_EQ(run_dialogue(source, out, err), session.status) << session.input;
@@ -56,7 +62,6 @@ TEST(Dialogue, ReportsForGoodAnswers) {
       {"0b10\n146\n", for_464, "", 0},
       {"1 146\n\n", for_448, "", 0},
       {"  \n\t1\n\n  146\n", for_448, "", 0},
-      {"1\n146,5\n\n", for_448, "", 0},
       {"1\n1.46e2\n", for_448, "", 0},
       {"1\n146 and more\n", for_448, "", 0},
       {"1\r\n146\r\n\r\n", for_448, "", 0},
@@ -94,7 +99,7 @@ TEST(Dialogue, AsksAgainForAnUnusableFrequency) {
        0},
       // What is left on the variant's line is the first frequency answer.
       {"1x\n146\n", start + not_a_number + end, "", 0},
-      {"1\n-146\n", start + outside_1 + prompt, ended, 1},
+      {"1\n-146\n", start + outside_1 + prompt, "\n" + ended, 1},
       {"1\n0\n140.3937\n265.4\n1e50\n146e99999999999999999999\n0x1p200\n146\n",
        start + times(outside_1 + prompt, 5) + outside_1 + end, "", 0},
       {"2\n265.19375 146\n146\n", menu + prompt + outside_2 + prompt + report_464 + closing, "", 0},
@@ -102,17 +107,71 @@ TEST(Dialogue, AsksAgainForAnUnusableFrequency) {
   for (const Session& session : sessions) expect_session(session);
 }
 
+// A message that follows an open prompt starts a line of its own: a prompt's
+// line stays open until the input ends a line typed after the prompt.
 TEST(Dialogue, FailsWhenTheInputEndsBeforeBothAnswers) {
+  const std::string own_line = "\n" + ended;
   const Session sessions[] = {
-      {"", menu, ended, 1},
+      {"", menu, own_line, 1},
       {"  \n", menu, ended, 1},
-      {"1\n", menu + prompt, ended, 1},
-      {"1", menu + prompt, ended, 1},
-      {"3\n", menu + not_a_variant + menu, ended, 1},
-      {"3", menu + not_a_variant + menu, ended, 1},
-      {"1\nabc", menu + prompt + not_a_number + prompt, ended, 1},
+      // The variant's line end was typed before the frequency prompt appeared.
+      {"1\n", menu + prompt, own_line, 1},
+      {"1\n\n", menu + prompt, ended, 1},
+      {"1", menu + prompt, own_line, 1},
+      {"3\n", menu + not_a_variant + menu, own_line, 1},
+      {"3\n \t\n", menu + not_a_variant + menu, ended, 1},
+      {"3", menu + not_a_variant + menu, own_line, 1},
+      {"1\nabc", menu + prompt + not_a_number + prompt, own_line, 1},
   };
   for (const Session& session : sessions) expect_session(session);
+}
+
+// The number ends at the comma and is used as it stands; the notice comes
+// first, on a line of its own only where the answer's line has not ended.
+TEST(Dialogue, NoticesADecimalComma) {
+  const std::string for_448 = menu + prompt + report_448 + closing;
+  const Session sessions[] = {
+      {"1\n146,5\n\n", for_448, decimal_comma, 0},
+      {"1\n146,5", for_448, "\n" + decimal_comma, 0},
+      {"1 146,5\n", for_448, "\n" + decimal_comma, 0},
+      {"1\n146,05e3\n", for_448, decimal_comma, 0},
+      {"1\n-146,5\n", menu + prompt + outside_1 + prompt, decimal_comma + "\n" + ended, 1},
+      // No digit after the comma: no decimals were meant.
+      {"1\n146,\n", for_448, "", 0},
+      {"1\n146, 5\n", for_448, "", 0},
+      {"1\n146.5,5\n",
+       menu + prompt +
+           report_text(
+               {"146.5", 1, "146.5000", 488, {"x x x x", "x V x x", "V x x x", "V x x x"}}) +
+           closing,
+       decimal_comma, 0},
+  };
+  // Whole: a line end still on its way would count as not yet typed.
+  for (const Session& session : sessions) expect_session(session, {whole});
+}
+
+TEST(Dialogue, StopsAtAReadError) {
+  const Session sessions[] = {
+      {"", menu, "\n" + read_failed, 1},
+      {"1\n", menu + prompt, "\n" + read_failed, 1},
+      {"1\n146", menu + prompt + report_448 + closing, "", 0},
+  };
+  for (const Session& session : sessions) {
+    expect_session(session, {whole, byte_at_a_time}, StringSource::End::read_error);
+  }
+}
+
+// Nothing more is written or read once a write has failed.
+TEST(Dialogue, StopsAtTheFirstFailedWrite) {
+  const std::string input = "3\n1\n146\n\n";
+  for (std::size_t writes = 0; writes < 6; ++writes) {
+    StringSource source(input);
+    StringSink out(writes);
+    StringSink err;
+    EXPECT_EQ(run_dialogue(source, out, err), 1) << writes;
+    EXPECT_EQ(out.writes(), writes + 1) << writes;
+    EXPECT_EQ(err.text(), write_failed) << writes;
+  }
 }
 
 // The closing prompt waits for one more byte past the frequency's line, and

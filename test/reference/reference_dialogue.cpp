@@ -32,34 +32,64 @@ std::string report(std::uint64_t ten_thousandths, std::int64_t divider) {
          "\n  - - - L  K J I H  G F E D  C B A M\n\n";
 }
 
-// Reading position over the input, with the moves the dialogue makes.
+// Reading position over the input, with the moves the dialogue makes, and
+// the line ends it has passed.
 struct Cursor {
   std::string_view text;
   std::size_t at = 0;
+  std::size_t lines_passed = 0;
 
   // Skips white space; false when the input ends first.
   bool skip_space() {
     while (at < text.size() &&
            std::string_view(" \t\n\v\f\r").find(text[at]) != std::string_view::npos)
-      ++at;
+      lines_passed += text[at++] == '\n' ? 1 : 0;
     return at < text.size();
   }
   void skip_line() {
     const std::size_t end = text.find('\n', at);
     at = end == std::string_view::npos ? text.size() : end + 1;
+    lines_passed += end == std::string_view::npos ? 0 : 1;
   }
   [[nodiscard]] std::string_view rest() const { return text.substr(at); }
 };
 
+// A message on standard error starts a line of its own while a prompt's line
+// is open on the console: until a line end is read that the operator typed
+// after the prompt appeared. When the prompt came with the reading inside a
+// line, that line's own end was already typed; and the line being read
+// counts as ended once its end is in the input.
+struct Messages {
+  std::string text;
+  std::size_t closing_line = 0;  // lines_passed beyond which the prompt is closed
+
+  void prompted(const Cursor& in, bool inside_line) {
+    closing_line = in.lines_passed + (inside_line ? 1 : 0);
+  }
+  void add(const Cursor& in, const std::string& message) {
+    const bool line_end_typed =
+        in.lines_passed + (in.rest().find('\n') != std::string_view::npos ? 1 : 0) > closing_line;
+    if (!line_end_typed) text += '\n';
+    text += message;
+  }
+};
+
 }  // namespace
 
-Transcript dialogue(std::string_view input) {
+Transcript dialogue(std::string_view input, bool read_fails) {
   Transcript t;
+  Messages err;
   Cursor in{input};
+  const auto stop = [&] {
+    err.add(in, read_fails ? text::read_failed : text::ended);
+    return Transcript{t.out, err.text, 1};
+  };
   int variant = 0;
+  bool inside_line = false;
   while (variant == 0) {
     t.out += text::menu;
-    if (!in.skip_space()) return {t.out, text::ended, 1};
+    err.prompted(in, inside_line);
+    if (!in.skip_space()) return stop();
     const IntegerRead answer = read_integer(in.rest());
     in.at += answer.length;
     if (answer.value == 1 || answer.value == 2) {
@@ -69,11 +99,17 @@ Transcript dialogue(std::string_view input) {
       in.skip_line();
     }
   }
+  inside_line = true;
   for (;;) {
     t.out += text::prompt;
-    if (!in.skip_space()) return {t.out, text::ended, 1};
+    err.prompted(in, inside_line);
+    if (!in.skip_space()) return stop();
     const FloatRead answer = read_float(in.rest());
     in.at += answer.length;
+    const std::string_view after = in.rest();
+    if (answer.length != 0 && after.size() >= 2 && after[0] == ',' && after[1] >= '0' &&
+        after[1] <= '9')
+      err.add(in, text::decimal_comma);
     if (answer.length == 0) {
       t.out += text::not_a_number;
     } else {
@@ -86,8 +122,10 @@ Transcript dialogue(std::string_view input) {
       t.out += variant == 1 ? text::outside_1 : text::outside_2;
     }
     in.skip_line();
+    inside_line = false;
   }
   t.out += text::closing;
+  t.err = err.text;
   return t;
 }
 

@@ -13,6 +13,7 @@ struct Transcript {
   int status = 0;
 };
 
-Transcript dialogue(std::string_view input);
+// `read_fails`: the input ends in a read error instead of its end.
+Transcript dialogue(std::string_view input, bool read_fails = false);
 
 }  // namespace delartal::reference

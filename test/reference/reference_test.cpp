@@ -163,7 +163,7 @@ TEST(Reference, RunsTheDialogue) {
   const reference::Transcript ended = reference::dialogue("1\n");
   EXPECT_EQ(ended.out, menu + prompt);
   EXPECT_EQ(ended.status, 1);
-  EXPECT_EQ(ended.err, test::ended);
+  EXPECT_EQ(ended.err, "\n" + test::ended);
 }
 
 }  // namespace
