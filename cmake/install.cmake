@@ -1,0 +1,101 @@
+# Where an install puts the programs, their manual pages, the documents and
+# the bash completion, and the Debian package and the Windows zip made of it.
+# On Windows the programs, README and licence lie side by side in the zip.
+set(DELARTAL_PACKAGE_CONTACT "The delartal developers <delartal@example.org>" CACHE STRING
+    "Maintainer named in the Debian package, its changelog and copyright: Name <address>")
+
+if(WIN32)
+  install(FILES README.md LICENSE DESTINATION .)
+else()
+  # Manual pages and the changelog gzip-compressed, without a name or time in
+  # the header, so that two builds give the same bytes.
+  find_program(DELARTAL_GZIP gzip REQUIRED)
+  function(delartal_gzip source target_file)
+    add_custom_command(OUTPUT ${target_file}
+      COMMAND ${DELARTAL_GZIP} -9nc ${source} > ${target_file}
+      DEPENDS ${source} VERBATIM)
+  endfunction()
+
+  set(compressed)
+  foreach(page IN ITEMS delartal delartal-plan)
+    foreach(language IN ITEMS en sv)
+      set(dir man1)
+      set(source ${PROJECT_SOURCE_DIR}/man/${page}.1)
+      if(language STREQUAL sv)
+        set(dir sv/man1)
+        set(source ${PROJECT_SOURCE_DIR}/man/sv/${page}.1)
+      endif()
+      set(gz ${PROJECT_BINARY_DIR}/man/${dir}/${page}.1.gz)
+      file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/man/${dir})
+      delartal_gzip(${source} ${gz})
+      list(APPEND compressed ${gz})
+      install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/${dir})
+    endforeach()
+  endforeach()
+
+  # The licence also in the machine-readable form Debian keeps as copyright:
+  # each line indented, an empty one written as " .".
+  file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+  string(REGEX REPLACE "^MIT License\n\n" "" license "${license}")
+  string(REGEX REPLACE "\n$" "" license "${license}")
+  string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
+  string(REGEX REPLACE "\n" "\n " DELARTAL_LICENSE_PARAGRAPHS " ${license}")
+  configure_file(packaging/copyright.in copyright @ONLY)
+  configure_file(packaging/changelog.in changelog @ONLY)
+  delartal_gzip(${PROJECT_BINARY_DIR}/changelog ${PROJECT_BINARY_DIR}/changelog.gz)
+  list(APPEND compressed ${PROJECT_BINARY_DIR}/changelog.gz)
+  add_custom_target(delartal_compressed_docs ALL DEPENDS ${compressed})
+
+  install(FILES README.md ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES completion/delartal-plan
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+endif()
+
+set(CPACK_PACKAGE_NAME delartal)
+set(CPACK_PACKAGE_VENDOR "The delartal developers")
+set(CPACK_PACKAGE_CONTACT "${DELARTAL_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "diode matrix settings for a transceiver's channel divider")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PACKAGE_DESCRIPTION
+    "delartal asks for the offset variant of the equipment and a channel frequency
+in MHz, and prints the divider number (delartalet) with the diode pattern of
+each of its four decimal digits over the names of the matrix lines A to M.
+Its dialogue is in Swedish.
+.
+delartal-plan does the same calculation without a dialogue: channel plans
+over frequency ranges, the way back from a board to its frequency, CSV for
+spreadsheets and printable cards of the matrix as HTML.")
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME delartal-${PROJECT_VERSION}-windows-x86_64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+else()
+  set(CPACK_GENERATOR DEB)
+endif()
+include(CPack)
+
+# The Windows zip comes from a build of its own with the MinGW-w64 toolchain,
+# made inside this one and packed beside this build's packages.
+if(DELARTAL_WINDOWS_ZIP AND NOT WIN32)
+  find_program(DELARTAL_MINGW_CXX x86_64-w64-mingw32-g++-posix)
+  if(DELARTAL_MINGW_CXX)
+    set(windows_build ${PROJECT_BINARY_DIR}/windows)
+    add_custom_target(windows_zip ALL
+      COMMAND ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${windows_build}
+              -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/x86_64-w64-mingw32.cmake
+              -DCMAKE_BUILD_TYPE=Release
+      COMMAND ${CMAKE_COMMAND} --build ${windows_build}
+      COMMAND ${CMAKE_CPACK_COMMAND} --config ${windows_build}/CPackConfig.cmake
+              -B ${PROJECT_BINARY_DIR}
+      COMMENT "Building the Windows zip with MinGW-w64"
+      VERBATIM)
+  else()
+    message(STATUS "No MinGW-w64 (g++-mingw-w64-x86-64): no Windows zip")
+  endif()
+endif()
