@@ -78,7 +78,10 @@ struct Console {
   PromptLine line;
 
   // Writes a text to standard output; false once a write has failed.
-  bool say(std::string_view text) { return (out.write(text), !out.failed()); }
+  bool say(std::string_view text) {
+    out.write(text);
+    return !out.failed();
+  }
 
   bool prompt(std::string_view text, bool inside_line) {
     line.prompted(inside_line);
