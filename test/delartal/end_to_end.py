@@ -77,7 +77,7 @@ def failed_read():
         done = subprocess.run(COMMAND, stdin=directory, capture_output=True, timeout=60)
     finally:
         os.close(directory)
-    check("a read error says so", (done.stderr, done.returncode) == (b"\n" + READ_FAILED, 1),
+    check("a read error says so", (done.stderr, done.returncode) == (text(b"\n") + READ_FAILED, 1),
           repr((done.stderr, done.returncode)))
 
 
@@ -110,7 +110,7 @@ def main():
     expect("a whole run", b"1\n146\n\n", full, b"", 0)
     expect("input ends at the closing prompt", b"1\n146\n", full, b"", 0)
     expect("input ends on its own line after the open prompt", b"1\n", MENU + PROMPT,
-           b"\n" + ENDED, 1)
+           text(b"\n") + ENDED, 1)
     expect("a decimal comma is noticed", b"1\n146,5\n\n", full, COMMA, 0)
     fits_80_columns("the out-of-band message fits the console", b"1\n300\n")
     fits_80_columns("the comma notice fits the console", b"2\n146,5\n")
