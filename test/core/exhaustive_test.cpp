@@ -9,12 +9,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "exact_arith.hpp"
+#include "float_bits.hpp"
 #include "read_float.hpp"
 #include "reference_divider.hpp"
 #include "reference_read.hpp"
@@ -37,11 +37,7 @@ std::uint32_t sample_every() {
 
 // The float `count` floats above positive f: their bit patterns count up.
 float floats_above(float f, std::uint32_t count) {
-  std::uint32_t bits = 0;
-  std::memcpy(&bits, &f, sizeof bits);
-  bits += count;
-  std::memcpy(&f, &bits, sizeof f);
-  return f;
+  return float_of(bits_of(f) + count);
 }
 
 void compare_band(int variant, std::uint64_t offset) {
