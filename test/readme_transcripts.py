@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks the README's transcripts against the built programs: delartal's
-screen, byte for byte with the answers typed at its prompts, and the output
-of every '$ delartal-plan ...' example.
+screen, byte for byte with the answers typed at its prompts and its notices
+where the terminal shows them, and the output of every '$ delartal-plan ...'
+example, also where a 'printf ... |' gives it its input.
 
 Usage: readme_transcripts.py README DELARTAL DELARTAL_PLAN [RUNNER ...].
 Prints one line per transcript and a closing 'N passed, M failed'.
@@ -23,7 +24,9 @@ def check(name, got, expected):
 
 
 def output(command, answers=b""):
-    done = subprocess.run(runner + command, input=answers, capture_output=True, timeout=60)
+    """Standard output and error as a terminal shows them, in the order written."""
+    done = subprocess.run(runner + command, input=answers, stdout=subprocess.PIPE,
+                          stderr=subprocess.STDOUT, timeout=60)
     return done.stdout.replace(b"\r\n", b"\n")
 
 
@@ -45,6 +48,10 @@ for block in blocks[1:]:
     if first.startswith("$ delartal-plan "):
         args = shlex.split(first[len("$ delartal-plan "):])
         check(first, output([plan] + args).decode("utf-8"), rest)
+    elif first.startswith("$ printf ") and "| delartal-plan " in first:
+        feed, _, args = first[2:].partition("| delartal-plan ")
+        lines = subprocess.run(["bash", "-c", feed], capture_output=True, check=True).stdout
+        check(first, output([plan] + shlex.split(args), lines).decode("utf-8"), rest)
 
 failed = results.count(False)
 print(f"{len(results) - failed} passed, {failed} failed")

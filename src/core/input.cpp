@@ -61,15 +61,16 @@ bool skip_space(Input& in) {
   return in.peek() != end_of_input;
 }
 
-void discard_line(Input& in) {
+bool discard_line(Input& in) {
   for (std::string_view held = in.held(); !held.empty(); held = in.held()) {
     const std::size_t end = held.find('\n');
     if (end != std::string_view::npos) {
       in.advance(end + 1);
-      return;
+      return true;
     }
     in.advance(held.size());
   }
+  return false;
 }
 
 }  // namespace delartal

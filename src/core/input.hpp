@@ -114,7 +114,8 @@ constexpr int digit_value(int byte) {
 // Skips white space, line ends included. False when the input ends first.
 bool skip_space(Input& in);
 
-// Discards the rest of the current line, its line end included.
-void discard_line(Input& in);
+// Discards the rest of the current line, its line end included. False when
+// the input ended before a line end.
+bool discard_line(Input& in);
 
 }  // namespace delartal

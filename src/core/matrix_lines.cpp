@@ -13,7 +13,7 @@ TextBuffer<32> diode_lines(std::int32_t n) {
   const std::uint16_t marks = marks_of(n);
   TextBuffer<32> lines;
   for (std::size_t mark = 0; mark < line_of_mark.size(); ++mark) {
-    if (!has_line(mark) || !is_marked(marks, mark)) continue;
+    if (!is_marked(marks, mark)) continue;
     if (!lines.view().empty()) lines.append(" ");
     lines.append(line_of_mark.substr(mark, 1));
   }

@@ -31,8 +31,10 @@ constexpr bool is_marked(std::uint16_t marks, std::size_t mark) {
 }
 
 // The lines that get a diode for divider n (0..9999), in the label row's
-// order and separated by single spaces ("J F C" for 448); empty for 0. A mark
-// over a "-" names no line.
+// order and separated by single spaces ("J F C" for 448); empty for 0. A
+// diode the thousands digit needs where the matrix has no line stands as the
+// label row's "-" ("- L K H G D C M" for 9999), so that no divider above 1999
+// reads as a board that fits.
 TextBuffer<32> diode_lines(std::int32_t n);
 
 }  // namespace delartal

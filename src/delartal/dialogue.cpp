@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "channel.hpp"
 #include "matrix_report.hpp"
 #include "read_float.hpp"
 #include "read_integer.hpp"
@@ -63,6 +64,8 @@ class PromptLine {
   // Open, as the reading stands now; `line_end_held` tells whether the end of
   // the line being read has already arrived.
   bool open(bool line_end_held) const { return open_ && (earlier_line_ || !line_end_held); }
+  // A message was written on a line of its own: the cursor has left the prompt.
+  void left() { open_ = false; }
 
  private:
   bool open_ = false;
@@ -88,11 +91,28 @@ struct Console {
     return say(text);
   }
 
-  // Writes a message to standard error, on a line of its own.
+  // Writes a message on a line of its own: after a line end when the
+  // prompt's line is still open on the console, as it is when the answer
+  // came from the rest of a line typed before the prompt ("1,5" at the menu).
+  void message(TextSink& to, std::string_view text, bool line_end_held) {
+    if (line.open(line_end_held)) to.write("\n");
+    to.write(text);
+    line.left();
+  }
+
+  // A refused answer costs the rest of its line, and then gets its message
+  // on standard output: discarding the line first tells, whatever the input
+  // has handed over so far, whether its end was typed. False once a write
+  // has failed.
+  bool refuse(std::string_view text) {
+    const bool line_ended = discard_line(in);
+    message(out, text, line_ended);
+    return !out.failed();
+  }
+
+  // A message on standard error, while the answer's line is still being read.
   void warn(std::string_view text) {
-    const std::string_view held = in.held();
-    if (line.open(held.find('\n') != std::string_view::npos)) err.write("\n");
-    err.write(text);
+    message(err, text, in.held().find('\n') != std::string_view::npos);
   }
 
   // Skips white space, line ends included, and notes each line end. False
@@ -125,6 +145,17 @@ bool ended_at_decimal_comma(Input& in) {
   return in.peek() == ',' && in.peek(1) >= '0' && in.peek(1) <= '9';
 }
 
+// Names the channel that divider n gives when the report's frequency is
+// another, a mistyped channel or a half step, before the operator solders it.
+void notice_channel(Console& console, float freq, std::int32_t n, std::int32_t choice) {
+  if (shows_channel(freq, n, choice)) return;
+  TextBuffer<128> text;
+  text.append("Obs: ");
+  text.append(channel_notice(freq, n, choice).view());
+  text.append(".\n");
+  console.warn(text.view());
+}
+
 }  // namespace
 
 int run_dialogue(ByteSource& source, TextSink& out, TextSink& err) {
@@ -141,8 +172,7 @@ int run_dialogue(ByteSource& source, TextSink& out, TextSink& err) {
       choice = *answer;
       break;
     }
-    if (!console.say(not_a_variant)) return console.stop_at_failed_write();
-    discard_line(in);
+    if (!console.refuse(not_a_variant)) return console.stop_at_failed_write();
   }
 
   inside_line = true;
@@ -151,10 +181,11 @@ int run_dialogue(ByteSource& source, TextSink& out, TextSink& err) {
     if (!console.skip_space()) return console.stop_at_end_of_input();
     const std::optional<float> freq = read_float(in);
     if (freq && ended_at_decimal_comma(in)) console.warn(decimal_comma);
-    if (freq && printN(out, *freq, choice)) break;
-    if (!console.say(!freq ? not_a_number : choice == 1 ? outside_band_1 : outside_band_2))
+    const std::optional<std::int32_t> n = freq ? divider_for(*freq, choice) : std::nullopt;
+    if (n) notice_channel(console, *freq, *n, choice);
+    if (n && printN(out, *freq, choice)) break;
+    if (!console.refuse(!freq ? not_a_number : choice == 1 ? outside_band_1 : outside_band_2))
       return console.stop_at_failed_write();
-    discard_line(in);
     inside_line = false;
   }
   if (out.failed() || !console.say(closing_prompt)) return console.stop_at_failed_write();

@@ -13,7 +13,8 @@ namespace delartal {
 // answers are read, or at the first write to `out` that fails. An answer that
 // cannot be used gets a message, the rest of its line is discarded, and the
 // question is asked again. A frequency that ends at a decimal comma is read
-// as it stands, with a notice on `err`.
+// as it stands, with a notice on `err`; so is one whose report shows another
+// frequency than the channel its divider gives, and the notice names that.
 int run_dialogue(ByteSource& source, TextSink& out, TextSink& err);
 
 }  // namespace delartal

@@ -79,11 +79,6 @@ std::optional<Band> band_of(std::int32_t n, std::int32_t ver) {
   return Band{float_of(lowest), float_of(beyond - 1)};
 }
 
-TextBuffer<32> channel_frequency(std::int32_t n, std::int32_t ver) {
-  const std::uint64_t base = ver == 1 ? 1'404'000 : 1'402'000;  // ten-thousandths of a MHz
-  return decimal_text(base + 125 * static_cast<std::uint64_t>(n), 4);
-}
-
 TextBuffer<32> shortest_text(float f) {
   // f = magnitude / 2^shift exactly, with magnitude below 2^24 and shift from
   // 14 to 17 here. A text with `decimals` decimals is units / 10^decimals;

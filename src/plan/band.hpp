@@ -20,11 +20,6 @@ struct Band {
 // step falls. Empty if no frequency gives n.
 std::optional<Band> band_of(std::int32_t n, std::int32_t ver);
 
-// The centre of divider n's 12.5 kHz step with variant ver, in exact decimal:
-// 140.4 + n * 0.0125 MHz for variant 1, 140.2 + n * 0.0125 for variant 2, with
-// four decimals ("146.0375").
-TextBuffer<32> channel_frequency(std::int32_t n, std::int32_t ver);
-
 // The shortest decimal text that delartal reads back as exactly f, for f from
 // 64 up to 1024 MHz, where the calculation has dividers; empty for any other.
 TextBuffer<32> shortest_text(float f);

@@ -8,7 +8,7 @@
 namespace delartal::plan {
 namespace {
 
-constexpr const char* group_names[4] = {"tusentalets", "hundratalets", "tiotalets", "entalets"};
+constexpr const char* group_names[4] = {"tusentalet", "hundratalet", "tiotalet", "entalet"};
 
 BoardReading fault(std::string text) {
   return {0, std::move(text)};
@@ -22,11 +22,31 @@ bool is_mark(char c) {
   return c == 'V' || c == 'v' || c == 'x' || c == 'X';
 }
 
-// The character a fault is about, as the message names it.
-std::string describe(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if (byte > ' ' && byte < 0x7F) return std::string("tecknet ”") + c + "”";
-  return "ett tecken utanför ASCII";
+// The length of the UTF-8 character that starts `text`, or 0 when none does.
+std::size_t utf8_length(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t length = lead < 0x80                   ? 1
+                             : lead >= 0xC2 && lead < 0xE0 ? 2
+                             : lead >= 0xE0 && lead < 0xF0 ? 3
+                             : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                           : 0;
+  if (length == 0 || length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U) return 0;
+  }
+  return length;
+}
+
+// The character a fault is about, at the start of `text`, as the message
+// names it: itself in quotes when it can be shown, else its byte.
+std::string describe(std::string_view text) {
+  const auto byte = static_cast<unsigned char>(text[0]);
+  const std::size_t length = utf8_length(text);
+  if (byte > ' ' && byte != 0x7F && length > 0) {
+    return "”" + std::string(text.substr(0, length)) + "”";
+  }
+  static constexpr char hex[] = "0123456789ABCDEF";
+  return std::string("byten 0x") + hex[byte >> 4] + hex[byte & 0xFU];
 }
 
 // The four digits the marks stand for, or the fault of the first group that
@@ -42,8 +62,8 @@ BoardReading divider_of(std::uint16_t marks, bool lines) {
         if (!named.empty()) named += ' ';
         named += lines ? line_of_mark[mark] : (is_marked(marks, mark) ? 'V' : 'x');
       }
-      return fault(std::string(group_names[group]) + (lines ? " linjer " : " mönster ") + named +
-                   " ger " + std::to_string(digit) + ", ingen siffra 0–9");
+      return fault(std::string(group_names[group]) + " " + named + " ger " + std::to_string(digit) +
+                   ", inte 0–9");
     }
     divider = divider * 10 + digit;
   }
@@ -52,7 +72,12 @@ BoardReading divider_of(std::uint16_t marks, bool lines) {
 
 BoardReading read_divider(std::string_view text) {
   std::int32_t divider = 0;
-  for (const char c : text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c < '0' || c > '9') {
+      if (read_typed_frequency(text)) return fault("ser ut som en frekvens; ta bort -r");
+      return fault(describe(text.substr(at)) + " hör inte till ett delartal");
+    }
     divider = divider * 10 + (c - '0');
     if (divider > 9999) return fault("delartalet ligger utanför 0–9999");
   }
@@ -62,9 +87,10 @@ BoardReading read_divider(std::string_view text) {
 BoardReading read_pattern(std::string_view text) {
   std::uint16_t marks = 0;
   std::size_t count = 0;
-  for (const char c : text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
     if (c == ' ' || c == '\t') continue;
-    if (!is_mark(c)) return fault(describe(c) + " hör inte till en mönsterrad av V och x");
+    if (!is_mark(c)) return fault(describe(text.substr(at)) + " hör inte till en rad av V och x");
     if (count < 16) {
       const unsigned bit = c == 'V' || c == 'v' ? 1U : 0U;
       marks = static_cast<std::uint16_t>(static_cast<unsigned>(marks) << 1U | bit);
@@ -72,22 +98,20 @@ BoardReading read_pattern(std::string_view text) {
     ++count;
   }
   if (count != 16) {
-    return fault("en mönsterrad har 16 tecken V och x, den här har " + std::to_string(count));
+    return fault("en mönsterrad har 16 V och x, inte " + std::to_string(count));
   }
   return divider_of(marks, false);
 }
 
 BoardReading read_lines(std::string_view text) {
   std::uint16_t marks = 0;
-  for (const char c : text) {
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
     if (is_separator(c)) continue;
     const char line = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     const std::size_t mark = line_of_mark.find(line);
     if (line == '-' || mark == std::string_view::npos) {
-      if (line >= 'A' && line <= 'Z') {
-        return fault(std::string("bokstaven ") + line + " är ingen linje i matrisen (A–M)");
-      }
-      return fault(describe(c) + " hör inte till en lista av linjer A–M");
+      return fault(describe(text.substr(at)) + " är ingen linje, de är A–M");
     }
     const auto bit = static_cast<std::uint16_t>(1U << (15 - mark));
     if ((marks & bit) != 0) return fault(std::string("linjen ") + line + " står två gånger");
@@ -100,12 +124,10 @@ BoardReading read_lines(std::string_view text) {
 
 BoardReading read_board(std::string_view text) {
   text = trim_blanks(text);
-  if (text.empty())
-    return fault("ett tomt kort; skriv ett delartal, linjer A–M eller en mönsterrad");
-  if (text.find_first_not_of("0123456789") == std::string_view::npos) return read_divider(text);
-  for (const char c : text) {
-    if (is_mark(c)) return read_pattern(text);
-  }
+  if (text.empty()) return fault("tomt; skriv t.ex. 451 eller J F D M");
+  // The first character tells the form: no line is named V or X.
+  if (text[0] >= '0' && text[0] <= '9') return read_divider(text);
+  if (is_mark(text[0])) return read_pattern(text);
   return read_lines(text);
 }
 

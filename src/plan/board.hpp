@@ -18,8 +18,10 @@ struct BoardReading {
 //   without spaces or commas between them ("J F D M", "jfdm", "J,F,D,M");
 // - a pattern row as the report prints it, 16 marks of V and x in the label
 //   row's order, spaces between them optional.
-// A board that no divider can have gets a fault that names what is wrong and,
-// where a digit is the trouble, its digit group.
+// The first character tells which. A board that no divider can have gets a
+// fault that names what is wrong: the stray character itself, or the digit
+// group whose lines make no digit; a frequency given for a board is called
+// that.
 BoardReading read_board(std::string_view text);
 
 }  // namespace delartal::plan

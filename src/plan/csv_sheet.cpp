@@ -1,8 +1,10 @@
 #include "csv_sheet.hpp"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string_view>
 
+#include "channel.hpp"
 #include "format_fixed.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
@@ -44,34 +46,47 @@ std::string record(std::initializer_list<std::string_view> fields, char delimite
   return line + std::string(record_end);
 }
 
+// A decimal number as the style writes it: with a comma for a spreadsheet
+// in a Swedish locale.
+std::string decimal(std::string_view number, const SheetStyle& style) {
+  std::string text(number);
+  if (style.decimal_comma) std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
 }  // namespace
 
-std::string csv_forward_header(char delimiter) {
+std::string csv_forward_header(const SheetStyle& style) {
   return record({"frekvens", "variant", "visad", "delartal", "i_matrisen", "dioder", "tusental",
-                 "hundratal", "tiotal", "ental"},
-                delimiter);
+                 "hundratal", "tiotal", "ental", "kanal", "namn"},
+                style.delimiter);
 }
 
-std::string csv_reverse_header(char delimiter) {
-  return record({"delartal", "variant", "kanal", "fran", "till", "i_matrisen", "dioder"},
-                delimiter);
+std::string csv_reverse_header(const SheetStyle& style) {
+  return record({"delartal", "variant", "kanal", "fran", "till", "i_matrisen", "dioder", "tusental",
+                 "hundratal", "tiotal", "ental", "namn"},
+                style.delimiter);
 }
 
-std::string csv_row(const ForwardRow& row, char delimiter) {
+std::string csv_row(const ForwardRow& row, const SheetStyle& style) {
   const std::array<Pattern, 4> bcd = digit_patterns(row.divider);
-  return record(
-      {row.frequency, std::to_string(row.variant), four_decimals(row.value).view(),
-       std::to_string(row.divider), fits_matrix_answer(row.divider),
-       diode_lines(row.divider).view(), bcd[0].data(), bcd[1].data(), bcd[2].data(), bcd[3].data()},
-      delimiter);
+  return record({decimal(row.frequency, style), std::to_string(row.variant),
+                 decimal(four_decimals(row.value).view(), style), std::to_string(row.divider),
+                 fits_matrix_answer(row.divider), diode_lines(row.divider).view(), bcd[0].data(),
+                 bcd[1].data(), bcd[2].data(), bcd[3].data(),
+                 decimal(channel_frequency(row.divider, row.variant).view(), style), row.name},
+                style.delimiter);
 }
 
-std::string csv_row(const ReverseRow& row, char delimiter) {
+std::string csv_row(const ReverseRow& row, const SheetStyle& style) {
+  const std::array<Pattern, 4> bcd = digit_patterns(row.divider);
   return record({std::to_string(row.divider), std::to_string(row.variant),
-                 channel_frequency(row.divider, row.variant).view(),
-                 shortest_text(row.band.lowest).view(), shortest_text(row.band.highest).view(),
-                 fits_matrix_answer(row.divider), diode_lines(row.divider).view()},
-                delimiter);
+                 decimal(channel_frequency(row.divider, row.variant).view(), style),
+                 decimal(shortest_text(row.band.lowest).view(), style),
+                 decimal(shortest_text(row.band.highest).view(), style),
+                 fits_matrix_answer(row.divider), diode_lines(row.divider).view(), bcd[0].data(),
+                 bcd[1].data(), bcd[2].data(), bcd[3].data(), row.name},
+                style.delimiter);
 }
 
 }  // namespace delartal::plan

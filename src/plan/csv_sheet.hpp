@@ -1,17 +1,19 @@
-// The CSV format, RFC 4180: a header row, a full stop as the decimal point,
-// fields quoted only where they must be, CR LF after every record.
+// The CSV format, RFC 4180: a header row, fields quoted only where they must
+// be, CR LF after every record, and the decimal point the style asks for.
 #pragma once
 
 #include <string>
 
 #include "rows.hpp"
+#include "sheet.hpp"
 
 namespace delartal::plan {
 
-// The column names, fixed, for scripts to rely on.
-std::string csv_forward_header(char delimiter);
-std::string csv_reverse_header(char delimiter);
-std::string csv_row(const ForwardRow& row, char delimiter);
-std::string csv_row(const ReverseRow& row, char delimiter);
+// The column names, fixed, for scripts to rely on; new ones only ever come
+// last.
+std::string csv_forward_header(const SheetStyle& style);
+std::string csv_reverse_header(const SheetStyle& style);
+std::string csv_row(const ForwardRow& row, const SheetStyle& style);
+std::string csv_row(const ReverseRow& row, const SheetStyle& style);
 
 }  // namespace delartal::plan

@@ -53,7 +53,7 @@ std::optional<DecimalRange> read_range(std::string_view text, std::string& fault
                   second == std::string_view::npos ? std::string_view::npos : second - first - 1),
       second == std::string_view::npos ? std::string_view("0.0125") : text.substr(second + 1)};
   if (second != std::string_view::npos && parts[2].find(':') != std::string_view::npos) {
-    fault = "ett intervall har högst tre delar, START:STOPP:STEG";
+    fault = "högst tre delar: START:STOPP:STEG";
     return std::nullopt;
   }
 
@@ -62,7 +62,7 @@ std::optional<DecimalRange> read_range(std::string_view text, std::string& fault
   for (int i = 0; i < 3; ++i) {
     const std::optional<Digits> read = split_decimal(parts[i]);
     if (!read) {
-      fault = "START, STOPP och STEG skrivs som decimaltal, till exempel 145:146.5:0.0125";
+      fault = "skriv intervallet t.ex. 145:146:0.025";
       return std::nullopt;
     }
     digits[i] = *read;
@@ -70,7 +70,7 @@ std::optional<DecimalRange> read_range(std::string_view text, std::string& fault
   }
   for (const Digits& d : digits) {
     if (static_cast<int>(d.whole.size()) + scale > max_digits) {
-      fault = "talen i ett intervall får ha högst 18 siffror";
+      fault = "högst 18 siffror i varje tal";
       return std::nullopt;
     }
   }
@@ -86,8 +86,7 @@ std::optional<DecimalRange> read_range(std::string_view text, std::string& fault
     return std::nullopt;
   }
   if (range_size(range) > max_range_size) {
-    fault = "ett intervall får stå för högst 1000000 frekvenser, det här står för " +
-            std::to_string(range_size(range));
+    fault = "fler än 1000000 frekvenser: " + std::to_string(range_size(range));
     return std::nullopt;
   }
   return range;

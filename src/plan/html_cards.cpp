@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "channel.hpp"
 #include "format_fixed.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
@@ -57,7 +58,7 @@ std::string matrix_drawing(std::int32_t divider) {
     const std::string x_box = std::to_string(x_of(mark) + 11);
     if (!has_line(mark)) {
       svg += "<line class=\"none\" x1=\"" + x + "\" y1=\"24\" x2=\"" + x + "\" y2=\"118\"/>\n";
-      svg += "<text class=\"name none\" x=\"" + x + "\" y=\"138\">–</text>\n";
+      svg += "<text class=\"name missing\" x=\"" + x + "\" y=\"138\">–</text>\n";
       if (is_marked(marks, mark)) {
         svg += "<text class=\"stray\" x=\"" + x + "\" y=\"76\">V</text>\n";
       }
@@ -85,24 +86,42 @@ std::string pattern_rows(std::int32_t divider) {
          bcd[2].data() + "  " + bcd[3].data() + "\n" + std::string(label_row) + "</pre>\n";
 }
 
-// One card; `frequency` is the frequency as shown, `detail` a line about
-// where it comes from.
-std::string card(std::string_view frequency, std::int32_t variant, std::int32_t divider,
-                 const std::string& detail) {
-  std::string html = "<section class=\"card\">\n<header>\n<h2>" + escaped(frequency) +
-                     " MHz</h2>\n<p class=\"divider\">Delartal <strong>" + std::to_string(divider) +
-                     "</strong></p>\n</header>\n";
+// What a card says beside its frequency, and what it holds.
+struct CardText {
+  std::string_view frequency;  // as shown
+  std::int32_t variant;
+  std::int32_t divider;
+  std::string detail;          // HTML: where the frequency comes from
+  std::string_view name;       // the channel's name, or empty
+  std::string channel_notice;  // when the frequency is not the divider's channel
+};
+
+std::string card(const CardText& text) {
+  const std::int32_t divider = text.divider;
+  const std::int32_t variant = text.variant;
+  std::string html =
+      "<section class=\"card\">\n<header>\n<h2>" + escaped(text.frequency) + " MHz</h2>\n";
+  if (!text.channel_notice.empty()) {
+    html += "<p class=\"channel\">Kanal " +
+            std::string(channel_frequency(divider, variant).view()) + " MHz</p>\n";
+  }
+  html += "<p class=\"divider\">Delartal <strong>" + std::to_string(divider) +
+          "</strong></p>\n</header>\n";
   html += "<p class=\"variant\">Variant " + std::to_string(variant) + ": " +
           std::string(offsets_of(variant)) + "</p>\n";
-  html += "<p class=\"detail\">" + detail + "</p>\n";
+  html += "<p class=\"detail\">" + text.detail + "</p>\n";
+  if (!text.channel_notice.empty()) {
+    html += "<p class=\"warning\">Obs: " + text.channel_notice + ".</p>\n";
+  }
   if (!fits_matrix(divider)) {
     html += "<p class=\"warning\">Ryms inte i matrisen: den har plats för delartal 0–1999.</p>\n";
   }
   html += matrix_drawing(divider) + pattern_rows(divider);
-  html +=
-      "<div class=\"fields\"><span>Kanalnamn</span><span class=\"blank\"></span>"
-      "<span>Anropssignal</span><span class=\"blank\"></span>"
-      "<span>Datum</span><span class=\"blank\"></span></div>\n</section>\n";
+  html += "<div class=\"fields\"><span>Kanalnamn</span><span class=\"blank\">" +
+          escaped(text.name) +
+          "</span>"
+          "<span>Anropssignal</span><span class=\"blank\"></span>"
+          "<span>Datum</span><span class=\"blank\"></span></div>\n</section>\n";
   return html;
 }
 
@@ -118,10 +137,13 @@ std::string html_start() {
 @page { size: A4; margin: 10mm; }
 * { box-sizing: border-box; }
 body { margin: 0; font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt; color: #000; }
+@media screen { body { margin: 8mm; } }
 .card { height: 86mm; margin: 0 1mm 4mm 0; padding: 3mm 5mm; border: 0.4mm solid #000;
         break-inside: avoid; page-break-inside: avoid; }
 .card header { display: flex; justify-content: space-between; align-items: baseline; }
 .card h2 { margin: 0; font-size: 16pt; }
+.channel { font-size: 14pt; font-weight: bold; color: #b00; border: 0.5mm solid #b00;
+           padding: 0 2mm; }
 .card p { margin: 0.8mm 0; }
 .divider { font-size: 14pt; }
 .detail { color: #333; }
@@ -130,7 +152,8 @@ body { margin: 0; font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt
 .matrix text { font-size: 11px; text-anchor: middle; }
 .matrix .group { fill: #555; }
 .matrix .name { font-size: 13px; font-weight: bold; }
-.matrix .none { stroke: #999; stroke-dasharray: 3 3; fill: #999; font-weight: normal; }
+.matrix .none { stroke: #999; stroke-dasharray: 3 3; }
+.matrix .missing { fill: #555; }
 .matrix .note { fill: #777; font-size: 10px; }
 .matrix .stray { fill: #b00; font-weight: bold; font-size: 15px; }
 .rail, .line, .bar { stroke: #000; stroke-width: 1.5; }
@@ -147,15 +170,23 @@ body { margin: 0; font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt
 }
 
 std::string html_card(const ForwardRow& row) {
-  return card(four_decimals(row.value).view(), row.variant, row.divider,
-              "Angiven frekvens: " + escaped(row.frequency) + " MHz");
+  const bool on_channel = shows_channel(row.value, row.divider, row.variant);
+  return card({four_decimals(row.value).view(), row.variant, row.divider,
+               "Angiven frekvens: " + escaped(row.frequency) + " MHz", row.name,
+               on_channel
+                   ? std::string()
+                   : std::string(channel_notice(row.value, row.divider, row.variant).view())});
 }
 
 std::string html_card(const ReverseRow& row) {
-  return card(channel_frequency(row.divider, row.variant).view(), row.variant, row.divider,
-              "Kanalens mitt. Frekvenser som ger delartalet: " +
-                  std::string(shortest_text(row.band.lowest).view()) + " till " +
-                  std::string(shortest_text(row.band.highest).view()) + " MHz");
+  return card({channel_frequency(row.divider, row.variant).view(),
+               row.variant,
+               row.divider,
+               "Kanalens mitt. Frekvenser som ger delartalet: " +
+                   std::string(shortest_text(row.band.lowest).view()) + " till " +
+                   std::string(shortest_text(row.band.highest).view()) + " MHz",
+               row.name,
+               {}});
 }
 
 std::string html_end() {

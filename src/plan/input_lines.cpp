@@ -12,11 +12,12 @@ LineRead read_line(Input& in, std::string& line) {
   for (; !held.empty(); held = in.held()) {
     const std::size_t end = held.find('\n');
     const std::string_view part = held.substr(0, end);
-    if (!too_long && line.size() + part.size() <= max_line) {
-      line += part;
-    } else {
-      too_long = true;
-      line.clear();
+    if (!too_long) {
+      // Blanks past the limit are let go, since they end the line anyway.
+      const std::size_t room = max_line - line.size();
+      line += part.substr(0, room);
+      too_long =
+          part.size() > room && part.find_first_not_of(" \t\r", room) != std::string_view::npos;
     }
     if (end != std::string_view::npos) {
       in.advance(end + 1);

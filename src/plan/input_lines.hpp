@@ -14,7 +14,8 @@ constexpr std::size_t max_line = 4096;
 enum class LineRead { line, too_long, ended };
 
 // Reads the next line into `line`, without its line end. A line longer than
-// max_line bytes is passed over to its end and reported as too long.
+// max_line bytes, not counting the blanks that end it, is passed over to its
+// end and reported as too long, with its first max_line bytes in `line`.
 LineRead read_line(Input& in, std::string& line);
 
 }  // namespace delartal::plan

@@ -11,11 +11,16 @@ struct OptionName {
   bool takes_value;
 };
 
-constexpr std::array<OptionName, 6> known = {{
+// Options without a short name have a letter of their own here that no
+// argument can give.
+constexpr char decimal_comma = ',';
+
+constexpr std::array<OptionName, 7> known = {{
     {'v', "variant", true},
     {'r', "reverse", false},
     {'f', "format", true},
     {'d', "delimiter", true},
+    {decimal_comma, "decimal-comma", false},
     {'h', "help", false},
     {'V', "version", false},
 }};
@@ -46,11 +51,15 @@ std::string apply(char name, std::string_view value, Options& options) {
     case 'd': {
       const bool one_byte = value.size() == 1 && static_cast<unsigned char>(value[0]) < 0x80;
       if (!one_byte || value[0] == '"' || value[0] == '\r' || value[0] == '\n') {
-        return "avgränsaren är ett tecken i ASCII, inte citattecken eller radslut";
+        return "avgränsaren är ett ASCII-tecken, inte \" eller radslut";
       }
       options.style.delimiter = value[0];
+      options.delimiter_given = true;
       return {};
     }
+    case decimal_comma:
+      options.style.decimal_comma = true;
+      return {};
     case 'h':
       options.help = true;
       return {};
@@ -79,9 +88,17 @@ const OptionName* find_long(std::string_view name, std::string& fault) {
 
 const OptionName* find_short(char name) {
   for (const OptionName& option : known) {
-    if (option.short_name == name) return &option;
+    if (option.short_name == name && name != decimal_comma) return &option;
   }
   return nullptr;
+}
+
+// Options that only one format takes.
+std::string check_format(const Options& options) {
+  if (options.style.format == Format::csv) return {};
+  if (options.delimiter_given) return "-d gäller bara -f csv";
+  if (options.style.decimal_comma) return "--decimal-comma gäller bara -f csv";
+  return {};
 }
 
 }  // namespace
@@ -143,6 +160,7 @@ ParsedOptions parse_options(const std::vector<std::string_view>& arguments) {
       }
     }
   }
+  if (fault.empty()) fault = check_format(options);
   return parsed;
 }
 

@@ -14,6 +14,7 @@ namespace delartal::plan {
 struct Options {
   SheetStyle style;
   std::optional<std::int32_t> variant;  // both when empty, variant 1 first
+  bool delimiter_given = false;
   bool help = false;
   bool version = false;
   std::vector<std::string_view> operands;  // frequencies, ranges or boards
@@ -25,9 +26,10 @@ struct ParsedOptions {
 };
 
 // -v/--variant 1|2, -r/--reverse, -f/--format text|csv|html,
-// -d/--delimiter C, -h/--help, -V/--version. A long option may be shortened
-// while it stays unambiguous, and takes its value after "=" or as the next
-// argument; short options may be bundled ("-rv1").
+// -d/--delimiter C and --decimal-comma (CSV only), -h/--help, -V/--version.
+// A long option may be shortened while it stays unambiguous, and takes its
+// value after "=" or as the next argument; short options may be bundled
+// ("-rv1").
 ParsedOptions parse_options(const std::vector<std::string_view>& arguments);
 
 }  // namespace delartal::plan

@@ -4,8 +4,10 @@
 
 #include "band.hpp"
 #include "board.hpp"
+#include "channel.hpp"
 #include "decimal_range.hpp"
 #include "input_lines.hpp"
+#include "list_line.hpp"
 #include "matrix_report.hpp"
 #include "options.hpp"
 #include "sheet.hpp"
@@ -25,8 +27,7 @@ constexpr std::string_view help_text =
    eller: delartal-plan --reverse [FLAGGA]... [KORT]...
 Ger delartalet och diodernas mönster i kanalmatrisen för frekvenser, med
 samma räkning som delartal, eller åt andra hållet frekvensen för en matris.
-Utan FREKVENS eller KORT läses en per rad från standard in; tomma rader och
-rader som börjar med # hoppas över.
+Utan FREKVENS eller KORT läses en per rad från standard in (se Kanallistor).
 
   -v, --variant=1|2       bara den offsetvarianten; annars båda, 1 först
                             1: Offset 70,2 / 59,5 MHz (Tx/Rx)
@@ -34,22 +35,38 @@ rader som börjar med # hoppas över.
   -r, --reverse           från matris till frekvens
   -f, --format=FORMAT     text (som standard), csv eller html
   -d, --delimiter=TECKEN  fältavgränsare i csv, som standard ,
+      --decimal-comma     decimalkomma i csv, för svenska kalkylblad
   -h, --help              visa den här hjälpen och avsluta
   -V, --version           visa versionen och avsluta
 
 FREKVENS är i MHz och läses som delartal läser den, men hela argumentet ska
 vara talet, och decimalkomma går lika bra som punkt: 146.0375 eller 146,0375.
+Kanal är mitten av delartalets steg på 12,5 kHz; en frekvens som visas som
+något annat, ett halvt steg eller en felskriven kanal, får en rad med Obs.
 START:STOPP[:STEG] står för START, START + STEG, ... till och med STOPP, räknat
 exakt i decimaler; STEG är 0.0125 (ett delartal) om det utelämnas. Frekvenser
 i ett intervall som inte ger något delartal 0-9999 utelämnas, och en rad på
-standard fel säger hur många.
+standard fel säger hur många. Variant 1 tar 140.4 till 265.3875 MHz,
+variant 2 140.2 till 265.1875 MHz.
 
 KORT är ett delartal (451), linjerna som har en diod (J F D M, jfdm eller
 J,F,D,M), eller en mönsterrad av 16 tecken V och x som rapporten skriver den
 (x x x x  x V x x  x V x V  x x x V).
 
+Kanallistor: tomma rader och rader som börjar med # hoppas över, och # efter
+ett blanktecken inleder en kommentar. Efter frekvensen eller kortet kan
+kanalens namn stå, efter tabb, semikolon eller mellanslag:
+  145.600 SK0RK repeater      145.600;SK0RK      J F D M Hemma
+Ett kort med mellanslag slutar vid första ordet med något annat än linjerna
+A-M (versaler), V, x och komma; ett namn av bara sådana tecken skrivs efter
+tabb eller semikolon.
+
 Matrisen rymmer delartalen 0-1999; högre delartal upp till 9999 visas ändå,
-märkta som att de inte ryms.
+märkta som att de inte ryms, och ett - bland dioderna står för en diod där
+matrisen saknar linje.
+
+Korten i html skrivs ut från webbläsarens utskriftsdialog: A4, utan
+sidhuvud och sidfot; tre kort får plats på en sida.
 
 Slutstatus: 0 när varje argument eller rad gav sina rader, 1 när något inte
 gjorde det (de andra skrivs ändå), 2 vid felaktig användning.
@@ -57,9 +74,9 @@ gjorde det (de andra skrivs ändå), 2 vid felaktig användning.
 Exempel:
   delartal-plan 146.0375 145,5
   delartal-plan -v 1 145:145.05
-  delartal-plan -f csv -d ';' 140.4:165.3875 > plan.csv
+  delartal-plan -f csv -d ';' --decimal-comma 140.4:165.3875 > plan.csv
   delartal-plan -r 451 'J F D M' 'x x x x  x V x x  x V x V  x x x V'
-  delartal-plan -f html -v 2 145:146:0.025 > kort.html
+  delartal-plan -f html -v 2 < kanaler.txt > kort.html
 )";
 
 struct Run {
@@ -79,34 +96,42 @@ void refuse(Run& run, std::string_view where, std::string_view why) {
   run.refused = true;
 }
 
-// The typed frequencies variant ver turns into dividers 0..9999.
+// The band a variant takes, stated by its channels 0 and 9999 as delartal
+// states it: frequencies within half a step outside still give 0 and 9999.
 std::string band_text(std::int32_t ver) {
-  const std::optional<Band> lowest = band_of(0, ver);
-  const std::optional<Band> highest = band_of(9999, ver);
-  if (!lowest || !highest) return "inga frekvenser";
-  return std::string(shortest_text(lowest->lowest).view()) + " till " +
-         std::string(shortest_text(highest->highest).view()) + " MHz";
+  return "variant " + std::to_string(ver) + " tar " +
+         std::string(channel_frequency_short(0, ver).view()) + " till " +
+         std::string(channel_frequency_short(9999, ver).view()) + " MHz";
 }
 
-void forward_frequency(Run& run, std::string_view where, std::string_view text) {
+// A board that reads as one, for the hint that the direction is the wrong one.
+bool reads_as_board(std::string_view text) {
+  const std::string_view digits = "0123456789";
+  return text.find_first_not_of(digits) != std::string_view::npos && read_board(text).fault.empty();
+}
+
+void forward_frequency(Run& run, std::string_view where, std::string_view text,
+                       std::string_view name) {
   const std::optional<TypedFrequency> typed = read_typed_frequency(text);
   if (!typed) {
-    refuse(run, where, "ingen frekvens; skriv den i MHz, till exempel 146.0125");
+    refuse(run, where,
+           reads_as_board(text) ? "ser ut som ett kort; lägg till -r"
+                                : "ingen frekvens; skriv t.ex. 146.0125");
     return;
   }
   for (const std::int32_t ver : variants(run.options)) {
     const std::optional<std::int32_t> n = divider_for(typed->value, ver);
     if (!n) {
-      refuse(run, where,
-             "ger inget delartal 0–9999 med variant " + std::to_string(ver) + ", som tar " +
-                 band_text(ver));
+      refuse(run, where, band_text(ver));
       continue;
     }
-    run.out.write(sheet_row(run.options.style, ForwardRow{typed->text, ver, typed->value, *n}));
+    run.out.write(
+        sheet_row(run.options.style, ForwardRow{typed->text, ver, typed->value, *n, name}));
   }
 }
 
-void forward_range(Run& run, std::string_view where, const DecimalRange& range) {
+void forward_range(Run& run, std::string_view where, const DecimalRange& range,
+                   std::string_view name) {
   const std::uint64_t size = range_size(range);
   std::uint64_t left_out = 0;
   std::uint64_t rows = 0;
@@ -119,18 +144,18 @@ void forward_range(Run& run, std::string_view where, const DecimalRange& range) 
         ++left_out;
         continue;
       }
-      run.out.write(sheet_row(run.options.style, ForwardRow{typed.text, ver, typed.value, *n}));
+      run.out.write(
+          sheet_row(run.options.style, ForwardRow{typed.text, ver, typed.value, *n, name}));
       ++rows;
     }
   }
   if (left_out == 0) return;
   run.err.write(std::string(program) + std::string(where) + ": " + std::to_string(left_out) +
-                " av " + std::to_string(left_out + rows) +
-                " rader utelämnade; de frekvenserna ger inget delartal 0–9999\n");
+                " av " + std::to_string(left_out + rows) + " rader utelämnade: utanför bandet\n");
   if (rows == 0) run.refused = true;
 }
 
-void reverse_board(Run& run, std::string_view where, std::string_view text) {
+void reverse_board(Run& run, std::string_view where, std::string_view text, std::string_view name) {
   const BoardReading board = read_board(text);
   if (!board.fault.empty()) {
     refuse(run, where, board.fault);
@@ -139,18 +164,19 @@ void reverse_board(Run& run, std::string_view where, std::string_view text) {
   for (const std::int32_t ver : variants(run.options)) {
     const std::optional<Band> band = band_of(board.divider, ver);
     if (!band) {
-      refuse(run, where, "ingen frekvens ger det delartalet med variant " + std::to_string(ver));
+      refuse(run, where, "ingen frekvens ger det med variant " + std::to_string(ver));
       continue;
     }
-    run.out.write(sheet_row(run.options.style, ReverseRow{board.divider, ver, *band}));
+    run.out.write(sheet_row(run.options.style, ReverseRow{board.divider, ver, *band, name}));
   }
 }
 
-// One argument or input line; a range must have been checked by the caller
-// or is refused here.
-void answer(Run& run, std::string_view where, std::string_view text) {
+// One argument or input line's frequency, range or board, with the name it
+// gives its rows; a range must have been checked by the caller or is refused
+// here.
+void answer(Run& run, std::string_view where, std::string_view text, std::string_view name = {}) {
   if (run.options.style.direction == Direction::reverse) {
-    reverse_board(run, where, text);
+    reverse_board(run, where, text, name);
   } else if (looks_like_range(text)) {
     std::string fault;
     const std::optional<DecimalRange> range = read_range(text, fault);
@@ -158,14 +184,32 @@ void answer(Run& run, std::string_view where, std::string_view text) {
       refuse(run, where, fault);
       return;
     }
-    forward_range(run, where, *range);
+    forward_range(run, where, *range, name);
   } else {
-    forward_frequency(run, where, text);
+    forward_frequency(run, where, text, name);
   }
 }
 
+// The text a message is about, in quotes; control characters, which could
+// steer a terminal, stand as "?".
 std::string quoted(std::string_view text) {
-  return "”" + std::string(text) + "”";
+  std::string quote = "”";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    quote += byte < 0x20 || byte == 0x7F ? '?' : c;
+  }
+  return quote + "”";
+}
+
+// The start of an over-long line, as its message quotes it: twelve
+// characters and an ellipsis.
+std::string_view line_start(std::string_view line) {
+  std::size_t end = 0;
+  for (int characters = 0; end < line.size() && characters < 12; ++characters) {
+    ++end;
+    while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0U) == 0x80U) ++end;
+  }
+  return line.substr(0, end);
 }
 
 int usage_error(TextSink& err, std::string_view fault) {
@@ -175,19 +219,31 @@ int usage_error(TextSink& err, std::string_view fault) {
 }
 
 void answer_lines(Run& run, ByteSource& source) {
+  constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
   Input in(source);
   std::string line;
   for (std::uint64_t number = 1;; ++number) {
     const LineRead read = read_line(in, line);
     if (read == LineRead::ended) return;
+    // Some editors start a UTF-8 file with a byte order mark.
+    if (number == 1 && line.compare(0, byte_order_mark.size(), byte_order_mark) == 0) {
+      line.erase(0, byte_order_mark.size());
+    }
     const std::string where = "rad " + std::to_string(number);
     if (read == LineRead::too_long) {
-      refuse(run, where, "längre än " + std::to_string(max_line) + " byte");
+      refuse(run, where + ": " + quoted(std::string(line_start(trim_blanks(line))) + "…"),
+             "längre än " + std::to_string(max_line) + " byte");
       continue;
     }
-    const std::string_view text = trim_blanks(line);
-    if (text.empty() || text[0] == '#') continue;
-    answer(run, where, text);
+    const bool board = run.options.style.direction == Direction::reverse;
+    ListLine parts = split_list_line(line, board);
+    if (parts.key.empty() && parts.name.empty()) continue;
+    // Without -r, a board's words would be read as a frequency and a name.
+    if (!board && !read_typed_frequency(parts.key) && !looks_like_range(parts.key)) {
+      const ListLine as_board = split_list_line(line, true);
+      if (reads_as_board(as_board.key)) parts = as_board;
+    }
+    answer(run, where + ": " + quoted(parts.key), parts.key, parts.name);
     run.out.flush();  // someone typing the lines sees each answer at once
   }
 }

@@ -14,6 +14,7 @@ struct ForwardRow {
   std::int32_t variant;
   float value;  // the frequency as delartal reads it
   std::int32_t divider;
+  std::string_view name;  // the channel's name from its input line, or empty
 };
 
 // From a divider to its frequencies.
@@ -21,6 +22,7 @@ struct ReverseRow {
   std::int32_t divider;
   std::int32_t variant;
   Band band;
+  std::string_view name;  // the board's name from its input line, or empty
 };
 
 // Dividers the matrix has room for; higher ones are shown all the same.

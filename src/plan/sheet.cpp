@@ -12,7 +12,7 @@ std::string sheet_start(const SheetStyle& style) {
     case Format::text:
       return forward ? text_forward_header() : text_reverse_header();
     case Format::csv:
-      return forward ? csv_forward_header(style.delimiter) : csv_reverse_header(style.delimiter);
+      return forward ? csv_forward_header(style) : csv_reverse_header(style);
     case Format::html:
       return html_start();
   }
@@ -28,7 +28,7 @@ std::string row_in(const SheetStyle& style, const Row& row) {
     case Format::text:
       return text_row(row);
     case Format::csv:
-      return csv_row(row, style.delimiter);
+      return csv_row(row, style);
     case Format::html:
       return html_card(row);
   }

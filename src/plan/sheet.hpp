@@ -13,7 +13,8 @@ enum class Direction { forward, reverse };
 struct SheetStyle {
   Format format = Format::text;
   Direction direction = Direction::forward;
-  char delimiter = ',';  // for CSV
+  char delimiter = ',';        // for CSV
+  bool decimal_comma = false;  // CSV's decimal numbers with a comma, for Swedish spreadsheets
 };
 
 std::string sheet_start(const SheetStyle& style);

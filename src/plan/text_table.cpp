@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "channel.hpp"
 #include "format_fixed.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
@@ -28,18 +29,24 @@ std::string number_cell(std::int32_t value, std::size_t width) {
   return std::string(text.size() < width ? width - text.size() : 0, ' ') + text + "  ";
 }
 
-// The pattern row over the label row, as the report writes them, and a blank line.
-std::string diode_rows(std::int32_t divider) {
+// The row's fit and lines, and what stands under it: the channel's name, a
+// notice, then the pattern row over the label row, as the report writes
+// them, and a blank line.
+std::string row_end(std::int32_t divider, std::string_view name, std::string_view notice) {
+  std::string text =
+      cell(fits_matrix_answer(divider), 8) + std::string(diode_lines(divider).view()) + "\n";
+  if (!name.empty()) text += "  Namn: " + std::string(name) + "\n";
+  if (!notice.empty()) text += "  Obs: " + std::string(notice) + ".\n";
   const std::array<Pattern, 4> bcd = digit_patterns(divider);
-  return std::string("  ") + bcd[0].data() + "  " + bcd[1].data() + "  " + bcd[2].data() + "  " +
+  return text + "  " + bcd[0].data() + "  " + bcd[1].data() + "  " + bcd[2].data() + "  " +
          bcd[3].data() + "\n  " + std::string(label_row) + "\n\n";
 }
 
 }  // namespace
 
 std::string text_forward_header() {
-  return cell("Frekvens", 12) + cell("Variant", 9) + cell("Visad", 10) + "Delartal  " +
-         cell("Matris", 8) + "Dioder\n\n";
+  return cell("Frekvens", 12) + cell("Variant", 9) + cell("Visad", 10) + cell("Kanal", 10) +
+         "Delartal  " + cell("Matris", 8) + "Dioder\n\n";
 }
 
 std::string text_reverse_header() {
@@ -48,19 +55,21 @@ std::string text_reverse_header() {
 }
 
 std::string text_row(const ForwardRow& row) {
+  const std::string notice =
+      shows_channel(row.value, row.divider, row.variant)
+          ? std::string()
+          : std::string(channel_notice(row.value, row.divider, row.variant).view());
   return cell(row.frequency, 12) + cell(std::to_string(row.variant), 9) +
-         cell(four_decimals(row.value).view(), 10) + number_cell(row.divider, 8) +
-         cell(fits_matrix_answer(row.divider), 8) + std::string(diode_lines(row.divider).view()) +
-         "\n" + diode_rows(row.divider);
+         cell(four_decimals(row.value).view(), 10) +
+         cell(channel_frequency(row.divider, row.variant).view(), 10) +
+         number_cell(row.divider, 8) + row_end(row.divider, row.name, notice);
 }
 
 std::string text_row(const ReverseRow& row) {
   return number_cell(row.divider, 8) + cell(std::to_string(row.variant), 9) +
          cell(channel_frequency(row.divider, row.variant).view(), 10) +
          cell(shortest_text(row.band.lowest).view(), 11) +
-         cell(shortest_text(row.band.highest).view(), 11) +
-         cell(fits_matrix_answer(row.divider), 8) + std::string(diode_lines(row.divider).view()) +
-         "\n" + diode_rows(row.divider);
+         cell(shortest_text(row.band.highest).view(), 11) + row_end(row.divider, row.name, {});
 }
 
 }  // namespace delartal::plan

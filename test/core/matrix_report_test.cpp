@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "channel.hpp"
 #include "matrix_lines.hpp"
 #include "read_float.hpp"
 #include "report_text.hpp"
@@ -110,12 +111,34 @@ TEST(DiodeLines, NamesTheLinesUnderEachV) {
       {1000, "L"},
       {1999, "L K H G D C M"},
       {1234, "L I E D B"},
-      // A thousands digit above 1 has its marks over "-": no line for them.
-      {2000, ""},
-      {9999, "L K H G D C M"},
+      // A thousands digit above 1 has marks over "-", where no line is: they
+      // stand as "-", so that no such divider reads as a board that fits.
+      {2000, "-"},
+      {7000, "- - L"},
+      {9999, "- L K H G D C M"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(diode_lines(c.divider).view(), c.lines) << c.divider;
+  }
+}
+
+// Channel 0 of each variant lies at twice its offset, 12.5 kHz a divider above it.
+TEST(ChannelFrequency, IsTheCentreOfTheDividersStep) {
+  const struct {
+    std::int32_t divider;
+    std::int32_t variant;
+    const char* four;
+    const char* short_form;
+  } cases[] = {
+      {0, 1, "140.4000", "140.4"},       {0, 2, "140.2000", "140.2"},
+      {430, 1, "145.7750", "145.775"},   {451, 1, "146.0375", "146.0375"},
+      {1999, 1, "165.3875", "165.3875"}, {1999, 2, "165.1875", "165.1875"},
+      {9999, 1, "265.3875", "265.3875"}, {9999, 2, "265.1875", "265.1875"},
+      {448, 1, "146.0000", "146"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(channel_frequency(c.divider, c.variant).view(), c.four) << c.divider;
+    EXPECT_EQ(channel_frequency_short(c.divider, c.variant).view(), c.short_form) << c.divider;
   }
 }
 

@@ -97,8 +97,9 @@ TEST(Dialogue, AsksAgainForAnUnusableFrequency) {
       {"1\nabc\n146\n", start + not_a_number + end, "", 0},
       {"1\ninf\nnan\n-\n.\n146\n", start + times(not_a_number + prompt, 3) + not_a_number + end, "",
        0},
-      // What is left on the variant's line is the first frequency answer.
-      {"1x\n146\n", start + not_a_number + end, "", 0},
+      // What is left on the variant's line is the first frequency answer;
+      // its line ended before the prompt appeared, so the message starts one.
+      {"1x\n146\n", start + "\n" + not_a_number + end, "", 0},
       {"1\n-146\n", start + outside_1 + prompt, "\n" + ended, 1},
       {"1\n0\n140.3937\n265.4\n1e50\n146e99999999999999999999\n0x1p200\n146\n",
        start + times(outside_1 + prompt, 5) + outside_1 + end, "", 0},
@@ -120,8 +121,8 @@ TEST(Dialogue, FailsWhenTheInputEndsBeforeBothAnswers) {
       {"1", menu + prompt, own_line, 1},
       {"3\n", menu + not_a_variant + menu, own_line, 1},
       {"3\n \t\n", menu + not_a_variant + menu, ended, 1},
-      {"3", menu + not_a_variant + menu, own_line, 1},
-      {"1\nabc", menu + prompt + not_a_number + prompt, own_line, 1},
+      {"3", menu + "\n" + not_a_variant + menu, own_line, 1},
+      {"1\nabc", menu + prompt + "\n" + not_a_number + prompt, own_line, 1},
   };
   for (const Session& session : sessions) expect_session(session);
 }
@@ -147,6 +148,49 @@ TEST(Dialogue, NoticesADecimalComma) {
        decimal_comma, 0},
   };
   // Whole: a line end still on its way would count as not yet typed.
+  for (const Session& session : sessions) expect_session(session, {whole});
+}
+
+// Answers typed on the menu's line reach the frequency prompt after their
+// line has ended on the console: what they make the dialogue say must not
+// stand on the prompt's line.
+TEST(Dialogue, RefusesTheRestOfTheMenusLineOnALineOfItsOwn) {
+  const std::string start = menu + prompt + "\n";
+  const std::string end = prompt + report_448 + closing;
+  const Session sessions[] = {
+      {"1,5\n146\n", start + not_a_number + end, "", 0},
+      {"1 abc\n146\n", start + not_a_number + end, "", 0},
+      {"1 300\n146\n", start + outside_1 + end, "", 0},
+      {"2 x\n146\n", menu + prompt + "\n" + not_a_number + prompt + report_464 + closing, "", 0},
+  };
+  for (const Session& session : sessions) expect_session(session);
+  // A notice on standard error has already begun the line.
+  expect_session({"1 140,1\n146\n", menu + prompt + outside_1 + end, "\n" + decimal_comma, 0},
+                 {whole});
+}
+
+// A frequency that is no channel, mistyped or a half step, is reported as
+// read; the notice names the channel its divider gives.
+TEST(Dialogue, NamesTheChannelOfAnotherFrequency) {
+  const std::string report_430 =
+      report_text({"145.78", 1, "145.7800", 430, {"x x x x", "x V x x", "x x V V", "x x x x"}});
+  const std::string report_451 =
+      report_text({"146.03125", 1, "146.0313", 451, {"x x x x", "x V x x", "x V x V", "x x x V"}});
+  const std::string notice_430 = "Obs: delartalet 430 ger kanalen 145.7750 MHz, inte 145.7800.\n";
+  const Session sessions[] = {
+      {"1\n145.78\n\n", menu + prompt + report_430 + closing, notice_430, 0},
+      {"1\n146.03125\n\n", menu + prompt + report_451 + closing,
+       "Obs: delartalet 451 ger kanalen 146.0375 MHz, inte 146.0313.\n", 0},
+      {"1 145.78\n", menu + prompt + report_430 + closing, "\n" + notice_430, 0},
+      {"1\n145.78,5\n", menu + prompt + report_430 + closing, decimal_comma + notice_430, 0},
+      // On the channel: nothing to say.
+      {"1\n145.775\n",
+       menu + prompt +
+           report_text(
+               {"145.775", 1, "145.7750", 430, {"x x x x", "x V x x", "x x V V", "x x x x"}}) +
+           closing,
+       "", 0},
+  };
   for (const Session& session : sessions) expect_session(session, {whole});
 }
 

@@ -40,21 +40,28 @@ TEST(Board, NamesWhatNoDividerCanHave) {
     const char* text;
     const char* fault;
   } cases[] = {
-      {"K J", "hundratalets linjer K J ger 12, ingen siffra 0–9"},
-      {"G E", "tiotalets linjer G E ger 10, ingen siffra 0–9"},
-      {"C B A M", "entalets linjer C B A M ger 15, ingen siffra 0–9"},
-      {"x x x x  V V x x  x x x x  x x x x",
-       "hundratalets mönster V V x x ger 12, ingen siffra 0–9"},
-      {"V x V x  x x x x  x x x x  x x x x",
-       "tusentalets mönster V x V x ger 10, ingen siffra 0–9"},
-      {"N", "bokstaven N är ingen linje i matrisen (A–M)"},
+      {"K J", "hundratalet K J ger 12, inte 0–9"},
+      {"G E", "tiotalet G E ger 10, inte 0–9"},
+      {"C B A M", "entalet C B A M ger 15, inte 0–9"},
+      {"x x x x  V V x x  x x x x  x x x x", "hundratalet V V x x ger 12, inte 0–9"},
+      {"V x V x  x x x x  x x x x  x x x x", "tusentalet V x V x ger 10, inte 0–9"},
+      {"N", "”N” är ingen linje, de är A–M"},
+      // The stray character is named, not the first line.
+      {"J F D M X", "”X” är ingen linje, de är A–M"},
+      {"J F Ö", "”Ö” är ingen linje, de är A–M"},
+      {"J \x01", "byten 0x01 är ingen linje, de är A–M"},
+      {"J \xC3", "byten 0xC3 är ingen linje, de är A–M"},
       {"A B A", "linjen A står två gånger"},
-      {"A-B", "tecknet ”-” hör inte till en lista av linjer A–M"},
-      {"x x x", "en mönsterrad har 16 tecken V och x, den här har 3"},
-      {"xxxxxxxxxxxxxxxxx", "en mönsterrad har 16 tecken V och x, den här har 17"},
-      {"x x x x  x V x x  x V x V  x x x 1", "tecknet ”1” hör inte till en mönsterrad av V och x"},
+      {"A-B", "”-” är ingen linje, de är A–M"},
+      {"x x x", "en mönsterrad har 16 V och x, inte 3"},
+      {"xxxxxxxxxxxxxxxxx", "en mönsterrad har 16 V och x, inte 17"},
+      {"x x x x  x V x x  x V x V  x x x 1", "”1” hör inte till en rad av V och x"},
       {"10000", "delartalet ligger utanför 0–9999"},
-      {"", "ett tomt kort; skriv ett delartal, linjer A–M eller en mönsterrad"},
+      {"451x", "”x” hör inte till ett delartal"},
+      // A frequency given for a board.
+      {"145.6", "ser ut som en frekvens; ta bort -r"},
+      {"145,6", "ser ut som en frekvens; ta bort -r"},
+      {"", "tomt; skriv t.ex. 451 eller J F D M"},
   };
   for (const auto& c : cases) EXPECT_EQ(read_board(c.text).fault, c.fault) << c.text;
 }

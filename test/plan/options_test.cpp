@@ -26,6 +26,7 @@ TEST(Options, TakesLongShortBundledAndShortenedForms) {
     EXPECT_EQ(parsed.options.style.format, Format::csv);
     EXPECT_EQ(parsed.options.style.delimiter, ';');
   }
+  EXPECT_TRUE(parse({"--dec", "-fcsv"}).options.style.decimal_comma);
 }
 
 TEST(Options, KeepsOperandsInOrderAndAllAfterDoubleDash) {
@@ -49,8 +50,14 @@ TEST(Options, RefusesWhatItCannotUse) {
       {{"--format"}, "flaggan ”--format” behöver ett värde"},
       {{"--format=xml"}, "formatet är text, csv eller html, inte ”xml”"},
       {{"--reverse=yes"}, "flaggan ”--reverse” tar inget värde"},
-      {{"-d", ";;"}, "avgränsaren är ett tecken i ASCII, inte citattecken eller radslut"},
-      {{"-d", "\""}, "avgränsaren är ett tecken i ASCII, inte citattecken eller radslut"},
+      {{"-fcsv", "-d", ";;"}, "avgränsaren är ett ASCII-tecken, inte \" eller radslut"},
+      {{"-fcsv", "-d", "\""}, "avgränsaren är ett ASCII-tecken, inte \" eller radslut"},
+      // What only CSV takes, in whichever order the options come.
+      {{"-d", ";"}, "-d gäller bara -f csv"},
+      {{"-d;", "-fhtml"}, "-d gäller bara -f csv"},
+      {{"--decimal-comma", "146"}, "--decimal-comma gäller bara -f csv"},
+      {{"--de"}, "flaggan ”--de” kan betyda flera"},
+      {{"-,"}, "okänd flagga ”-,”"},
   };
   for (const auto& c : cases) EXPECT_EQ(parse(c.arguments).fault, c.fault);
 }

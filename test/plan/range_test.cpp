@@ -39,13 +39,13 @@ TEST(Range, RefusesWhatIsNoRange) {
   } cases[] = {
       {"145:146:0", "STEG måste vara större än noll"},
       {"146:145", "STOPP ligger under START"},
-      {"145:abc", "START, STOPP och STEG skrivs som decimaltal, till exempel 145:146.5:0.0125"},
-      {":146", "START, STOPP och STEG skrivs som decimaltal, till exempel 145:146.5:0.0125"},
-      {"-1:146", "START, STOPP och STEG skrivs som decimaltal, till exempel 145:146.5:0.0125"},
-      {"1e2:146", "START, STOPP och STEG skrivs som decimaltal, till exempel 145:146.5:0.0125"},
-      {"145:146:1:2", "ett intervall har högst tre delar, START:STOPP:STEG"},
-      {"145:146:0.0000000000000000001", "talen i ett intervall får ha högst 18 siffror"},
-      {"0:12500", "ett intervall får stå för högst 1000000 frekvenser, det här står för 1000001"},
+      {"145:abc", "skriv intervallet t.ex. 145:146:0.025"},
+      {":146", "skriv intervallet t.ex. 145:146:0.025"},
+      {"-1:146", "skriv intervallet t.ex. 145:146:0.025"},
+      {"1e2:146", "skriv intervallet t.ex. 145:146:0.025"},
+      {"145:146:1:2", "högst tre delar: START:STOPP:STEG"},
+      {"145:146:0.0000000000000000001", "högst 18 siffror i varje tal"},
+      {"0:12500", "fler än 1000000 frekvenser: 1000001"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(values_of(c.text), Values{std::string("fault: ") + c.fault});

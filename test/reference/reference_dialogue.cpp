@@ -22,14 +22,11 @@ std::string pattern(std::int64_t digit) {
   return text;
 }
 
-std::string report(std::uint64_t ten_thousandths, std::int64_t divider) {
-  std::string fraction = std::to_string(ten_thousandths % 10000);
-  fraction.insert(0, 4 - fraction.size(), '0');
-  return "\n\n\n Frekvensen " + std::to_string(ten_thousandths / 10000) + "." + fraction +
-         " ger delartalet " + std::to_string(divider) + "\n\n  Dioder i matrisen\n\n  " +
-         pattern(divider / 1000) + "  " + pattern(divider / 100 % 10) + "  " +
-         pattern(divider / 10 % 10) + "  " + pattern(divider % 10) +
-         "\n  - - - L  K J I H  G F E D  C B A M\n\n";
+std::string report(const std::string& shown, std::int64_t divider) {
+  return "\n\n\n Frekvensen " + shown + " ger delartalet " + std::to_string(divider) +
+         "\n\n  Dioder i matrisen\n\n  " + pattern(divider / 1000) + "  " +
+         pattern(divider / 100 % 10) + "  " + pattern(divider / 10 % 10) + "  " +
+         pattern(divider % 10) + "\n  - - - L  K J I H  G F E D  C B A M\n\n";
 }
 
 // Reading position over the input, with the moves the dialogue makes, and
@@ -54,78 +51,99 @@ struct Cursor {
   [[nodiscard]] std::string_view rest() const { return text.substr(at); }
 };
 
-// A message on standard error starts a line of its own while a prompt's line
-// is open on the console: until a line end is read that the operator typed
-// after the prompt appeared. When the prompt came with the reading inside a
-// line, that line's own end was already typed; and the line being read
-// counts as ended once its end is in the input.
-struct Messages {
-  std::string text;
+// A message, on either stream, starts a line of its own while a prompt's
+// line is open on the console: until a line end is read that the operator
+// typed after the prompt appeared, or a message has taken the cursor to a new
+// line. When the prompt came with the reading inside a line, that line's own
+// end was already typed; and the line being read counts as ended once its end
+// is in the input.
+struct Screen {
   std::size_t closing_line = 0;  // lines_passed beyond which the prompt is closed
+  bool left = false;             // a message has ended the prompt's line
 
   void prompted(const Cursor& in, bool inside_line) {
     closing_line = in.lines_passed + (inside_line ? 1 : 0);
+    left = false;
   }
-  void add(const Cursor& in, const std::string& message) {
+  void add(const Cursor& in, std::string& stream, const std::string& message) {
     const bool line_end_typed =
         in.lines_passed + (in.rest().find('\n') != std::string_view::npos ? 1 : 0) > closing_line;
-    if (!line_end_typed) text += '\n';
-    text += message;
+    if (!line_end_typed && !left) stream += '\n';
+    stream += message;
+    left = true;
   }
 };
+
+// Channel n of the variant in ten-thousandths of a MHz: twice the offset, and
+// 12.5 kHz a divider.
+std::uint64_t channel(std::int64_t divider, int variant) {
+  return (variant == 1 ? 1'404'000U : 1'402'000U) + 125 * static_cast<std::uint64_t>(divider);
+}
+
+std::string four_decimals(std::uint64_t ten_thousandths) {
+  std::string fraction = std::to_string(ten_thousandths % 10000);
+  fraction.insert(0, 4 - fraction.size(), '0');
+  return std::to_string(ten_thousandths / 10000) + "." + fraction;
+}
 
 }  // namespace
 
 Transcript dialogue(std::string_view input, bool read_fails) {
   Transcript t;
-  Messages err;
+  Screen screen;
   Cursor in{input};
   const auto stop = [&] {
-    err.add(in, read_fails ? text::read_failed : text::ended);
-    return Transcript{t.out, err.text, 1};
+    screen.add(in, t.err, read_fails ? text::read_failed : text::ended);
+    return Transcript{t.out, t.err, 1};
   };
   int variant = 0;
   bool inside_line = false;
   while (variant == 0) {
     t.out += text::menu;
-    err.prompted(in, inside_line);
+    screen.prompted(in, inside_line);
     if (!in.skip_space()) return stop();
     const IntegerRead answer = read_integer(in.rest());
     in.at += answer.length;
     if (answer.value == 1 || answer.value == 2) {
       variant = *answer.value;
     } else {
-      t.out += text::not_a_variant;
+      screen.add(in, t.out, text::not_a_variant);
       in.skip_line();
     }
   }
   inside_line = true;
   for (;;) {
     t.out += text::prompt;
-    err.prompted(in, inside_line);
+    screen.prompted(in, inside_line);
     if (!in.skip_space()) return stop();
     const FloatRead answer = read_float(in.rest());
     in.at += answer.length;
     const std::string_view after = in.rest();
     if (answer.length != 0 && after.size() >= 2 && after[0] == ',' && after[1] >= '0' &&
         after[1] <= '9')
-      err.add(in, text::decimal_comma);
+      screen.add(in, t.err, text::decimal_comma);
     if (answer.length == 0) {
-      t.out += text::not_a_number;
+      screen.add(in, t.out, text::not_a_number);
     } else {
       const std::int64_t divider =
           std::isfinite(answer.value) ? divider_steps(answer.value, variant).divider : -1;
       if (divider >= 0 && divider <= 9999) {
-        t.out += report(ten_thousandths(answer.value), divider);
+        const std::uint64_t shown = ten_thousandths(answer.value);
+        if (shown != channel(divider, variant)) {
+          screen.add(in, t.err,
+                     "Obs: delartalet " + std::to_string(divider) + " ger kanalen " +
+                         four_decimals(channel(divider, variant)) + " MHz, inte " +
+                         four_decimals(shown) + ".\n");
+        }
+        t.out += report(four_decimals(shown), divider);
         break;
       }
-      t.out += variant == 1 ? text::outside_1 : text::outside_2;
+      screen.add(in, t.out, variant == 1 ? text::outside_1 : text::outside_2);
     }
     in.skip_line();
     inside_line = false;
   }
   t.out += text::closing;
-  t.err = err.text;
   return t;
 }
 
