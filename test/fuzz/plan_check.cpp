@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,16 @@ namespace delartal::test {
 namespace {
 
 constexpr std::string_view forward_header =
-    "frekvens,variant,visad,delartal,i_matrisen,dioder,tusental,hundratal,tiotal,ental";
-constexpr std::string_view reverse_header = "delartal,variant,kanal,fran,till,i_matrisen,dioder";
+    "frekvens,variant,visad,delartal,i_matrisen,dioder,tusental,hundratal,tiotal,ental,kanal,namn";
+constexpr std::string_view reverse_header =
+    "delartal,variant,kanal,fran,till,i_matrisen,dioder,tusental,hundratal,tiotal,ental,namn";
+
+// The options one run is given, from the input's first byte.
+struct Mode {
+  bool reverse;
+  bool decimal_comma;
+  char delimiter;
+};
 
 std::vector<std::string> split(std::string_view text, char separator) {
   std::vector<std::string> parts;
@@ -28,6 +37,73 @@ std::vector<std::string> split(std::string_view text, char separator) {
   }
   parts.emplace_back(text.substr(start));
   return parts;
+}
+
+// The fields of one CSV record, RFC 4180: a quoted field may hold the
+// delimiter and doubled quotes. Empty when the quoting is broken.
+std::optional<std::vector<std::string>> csv_fields(std::string_view record, char delimiter) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (std::size_t at = 0; at < record.size(); ++at) {
+    const char c = record[at];
+    if (quoted) {
+      if (c != '"') {
+        fields.back() += c;
+      } else if (at + 1 < record.size() && record[at + 1] == '"') {
+        fields.back() += '"';
+        ++at;
+      } else {
+        quoted = false;
+      }
+    } else if (c == '"' && fields.back().empty()) {
+      quoted = true;
+    } else if (c == delimiter) {
+      fields.emplace_back();
+    } else if (c == '"') {
+      return std::nullopt;
+    } else {
+      fields.back() += c;
+    }
+  }
+  if (quoted) return std::nullopt;
+  return fields;
+}
+
+// A decimal field as written: with a comma for a Swedish spreadsheet, and then
+// never a point. Empty when it is written the other way.
+std::optional<std::string> decimal_field(std::string text, const Mode& mode) {
+  const char written = mode.decimal_comma ? ',' : '.';
+  const char other = mode.decimal_comma ? '.' : ',';
+  if (text.find(other) != std::string::npos) return std::nullopt;
+  for (char& c : text) c = c == written ? '.' : c;
+  return text;
+}
+
+// The pattern of a digit, "x V x V" for 5.
+std::string pattern(std::int64_t digit) {
+  std::string text;
+  for (int bit = 3; bit >= 0; --bit) {
+    if (bit != 3) text += ' ';
+    text += ((digit >> bit) & 1) != 0 ? 'V' : 'x';
+  }
+  return text;
+}
+
+// The channel of a divider, 12.5 kHz a step above twice the offset.
+std::string channel(std::int64_t divider, int variant) {
+  const std::uint64_t units =
+      (variant == 1 ? 1'404'000U : 1'402'000U) + 125 * static_cast<std::uint64_t>(divider);
+  std::string fraction = std::to_string(units % 10000);
+  return std::to_string(units / 10000) + "." + std::string(4 - fraction.size(), '0') + fraction;
+}
+
+// The four patterns of fields [first, first + 4), thousands first.
+bool patterns_match(const std::vector<std::string>& fields, std::size_t first,
+                    std::int64_t divider) {
+  return fields[first] == pattern(divider / 1000) &&
+         fields[first + 1] == pattern(divider / 100 % 10) &&
+         fields[first + 2] == pattern(divider / 10 % 10) &&
+         fields[first + 3] == pattern(divider % 10);
 }
 
 // A whole text as the reference reads it; a NaN when it is not all number.
@@ -43,25 +119,36 @@ std::string four_decimals(float f) {
          std::string(4 - fraction.size(), '0') + fraction;
 }
 
-std::string check_forward(const std::vector<std::string>& fields) {
-  if (fields.size() != 10) return "a forward row of " + std::to_string(fields.size()) + " fields";
-  const float f = reference_value(fields[0]);
-  const int variant = std::stoi(fields[1]);
-  if (!std::isfinite(f) || (variant != 1 && variant != 2)) return "frequency " + fields[0];
+std::string check_forward(const std::vector<std::string>& fields, const Mode& mode) {
+  if (fields.size() != 12) return "a forward row of " + std::to_string(fields.size()) + " fields";
+  const auto typed = decimal_field(fields[0], mode);
+  const auto shown = decimal_field(fields[2], mode);
+  const auto kanal = decimal_field(fields[10], mode);
+  if (!typed || !shown || !kanal) return "a decimal written the other way: " + fields[0];
+  const float f = reference_value(*typed);
+  const int variant = fields[1] == "1" ? 1 : fields[1] == "2" ? 2 : 0;
+  if (!std::isfinite(f) || variant == 0) return "frequency " + fields[0];
   const std::int64_t divider = reference::divider_steps(f, variant).divider;
-  if (fields[3] != std::to_string(divider) || fields[2] != four_decimals(f)) {
-    return fields[0] + " gives " + fields[2] + " " + fields[3] + ", the reference " +
-           four_decimals(f) + " " + std::to_string(divider);
+  if (fields[3] != std::to_string(divider) || *shown != four_decimals(f) ||
+      *kanal != channel(divider, variant) || !patterns_match(fields, 6, divider)) {
+    return fields[0] + " gives " + fields[2] + " " + fields[3] + " " + fields[10] +
+           ", the reference " + four_decimals(f) + " " + std::to_string(divider) + " " +
+           channel(divider, variant);
   }
   return {};
 }
 
-std::string check_reverse(const std::vector<std::string>& fields) {
-  if (fields.size() != 7) return "a reverse row of " + std::to_string(fields.size()) + " fields";
+std::string check_reverse(const std::vector<std::string>& fields, const Mode& mode) {
+  if (fields.size() != 12) return "a reverse row of " + std::to_string(fields.size()) + " fields";
   const std::int64_t divider = std::stoll(fields[0]);
   const int variant = std::stoi(fields[1]);
+  const auto kanal = decimal_field(fields[2], mode);
+  if (!kanal || *kanal != channel(divider, variant) || !patterns_match(fields, 7, divider)) {
+    return "divider " + fields[0] + ": channel " + fields[2];
+  }
   for (const std::string& end : {fields[3], fields[4]}) {
-    const float f = reference_value(end);
+    const auto text = decimal_field(end, mode);
+    const float f = text ? reference_value(*text) : std::nanf("");
     if (!std::isfinite(f) || reference::divider_steps(f, variant).divider != divider) {
       return "divider " + fields[0] + ": " + end + " gives another";
     }
@@ -83,17 +170,21 @@ bool has_long_range(const std::vector<std::string>& texts) {
 
 std::string plan_mismatch(std::string_view input) {
   if (input.empty()) return {};
-  const auto mode = static_cast<unsigned char>(input[0]);
+  const auto bits = static_cast<unsigned char>(input[0]);
   const std::string_view rest = input.substr(1);
   std::vector<std::string> texts = split(rest, '\n');
   if (has_long_range(texts)) return {};
 
+  const bool csv = (bits & 2U) != 0;
+  Mode mode{(bits & 1U) != 0, csv && (bits & 32U) != 0, csv && (bits & 64U) != 0 ? ';' : ','};
   std::vector<std::string> arguments;
-  if ((mode & 1U) != 0) arguments.emplace_back("-r");
-  if ((mode & 2U) != 0) arguments.emplace_back("-fcsv");
-  if (((mode >> 2) & 3U) == 1) arguments.emplace_back("-v1");
-  if (((mode >> 2) & 3U) == 2) arguments.emplace_back("--variant=2");
-  const bool as_arguments = (mode & 16U) != 0;
+  if (mode.reverse) arguments.emplace_back("-r");
+  if (csv) arguments.emplace_back("-fcsv");
+  if (((bits >> 2) & 3U) == 1) arguments.emplace_back("-v1");
+  if (((bits >> 2) & 3U) == 2) arguments.emplace_back("--variant=2");
+  if (mode.decimal_comma) arguments.emplace_back("--decimal-comma");
+  if (mode.delimiter == ';') arguments.emplace_back("-d;");
+  const bool as_arguments = (bits & 16U) != 0;
   if (as_arguments) arguments.insert(arguments.end(), texts.begin(), texts.end());
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
 
@@ -110,15 +201,28 @@ std::string plan_mismatch(std::string_view input) {
     return "a message without the program's name: " + line;
   }
 
+  // Arguments may give options of their own: the header tells the direction
+  // and the delimiter.
   const std::vector<std::string> records = split(out.text(), '\n');
-  const bool forward = records[0] == std::string(forward_header) + "\r";
-  if (!forward && records[0] != std::string(reverse_header) + "\r") return {};
+  const bool reverse = records[0].rfind("delartal", 0) == 0;
+  if (!reverse && records[0].rfind("frekvens", 0) != 0) return {};  // text or HTML
+  mode.delimiter = records[0].size() > 8 ? records[0][8] : ',';
+  for (const std::string& text : texts) {
+    const std::string_view option = "--decimal-comma";
+    if (as_arguments && text.size() >= 5 && option.substr(0, text.size()) == text) {
+      mode.decimal_comma = true;
+    }
+  }
+  std::string header(reverse ? reverse_header : forward_header);
+  for (char& c : header) c = c == ',' ? mode.delimiter : c;
+  if (records[0] != header + "\r") return "the header " + records[0];
   for (std::size_t i = 1; i + 1 < records.size(); ++i) {
     std::string record = records[i];
     if (record.empty() || record.back() != '\r') return "a record without CR LF";
     record.pop_back();
-    const std::vector<std::string> fields = split(record, ',');
-    const std::string fault = forward ? check_forward(fields) : check_reverse(fields);
+    const auto fields = csv_fields(record, mode.delimiter);
+    if (!fields) return "broken quoting: " + record;
+    const std::string fault = reverse ? check_reverse(*fields, mode) : check_forward(*fields, mode);
     if (!fault.empty()) return fault;
   }
   return {};
