@@ -114,6 +114,15 @@ def main():
     expect("a decimal comma is noticed", b"1\n146,5\n\n", full, COMMA, 0)
     fits_80_columns("the out-of-band message fits the console", b"1\n300\n")
     fits_80_columns("the comma notice fits the console", b"2\n146,5\n")
+    out, err, status = run(b"1\n145.78\n\n")
+    check("a mistyped channel: the report as read, the channel on standard error",
+          status == 0 and b" Frekvensen 145.7800 ger delartalet 430\n" in out
+          and err == text(b"Obs: delartalet 430 ger kanalen 145.7750 MHz, inte 145.7800.\n"),
+          repr((err, status)))
+    fits_80_columns("the channel notice fits the console", b"2\n265.19\n")
+    out, _, _ = run(b"1,5\n146\n\n")
+    check("the refusal of the rest of the menu's line starts a line of its own",
+          out.startswith(MENU + PROMPT + text(b"\nSkriv frekvensen")), repr(out[:200]))
     long_answer = b"1\n146." + b"0" * 20_000_000 + b"\n\n"
     expect("a 20 MB answer", long_answer, full, b"", 0)
     garbage = b"x" * 20_000_000 + b"\n1\n146\n"

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Prints delartal-plan's HTML cards to PDF in headless Chromium and checks the
 PDF: every card's frequency and divider are in its text (pdftotext), in
-order, and the pages are as many as three cards a page make (pdfinfo).
+order, with its channel's name and, where the frequency is not its divider's
+channel, that channel; and the pages are as many as three cards a page make
+(pdfinfo).
 Leaves a screenshot of the first cards beside the PDFs, for a person to look at.
 
 Usage: check_cards_pdf.py PATH_TO_DELARTAL_PLAN OUTPUT_DIR
@@ -9,6 +11,7 @@ Exits 77 (skipped) when chromium or poppler-utils is missing, unless
 DELARTAL_REQUIRE_CHROMIUM is set, as CI sets it.
 Prints one line per check and a closing 'N passed, M failed'.
 """
+import csv
 import os
 import shutil
 import subprocess
@@ -28,24 +31,24 @@ def check(name, condition, detail=""):
     print(("ok     " if condition else "FAILED ") + name + ("" if condition else ": " + detail))
 
 
-def cards_expected(arguments):
-    """Each card's frequency as shown and divider, from the same plan as CSV."""
-    csv = subprocess.run([PLAN, "-f", "csv"] + arguments, capture_output=True, check=True,
-                         text=True).stdout.splitlines()[1:]
-    reverse = "-r" in arguments
-    cards = []
-    for record in csv:
-        fields = record.split(",")
-        cards.append((fields[2], fields[0]) if reverse else (fields[2], fields[3]))
-    return cards
+def cards_expected(arguments, lines):
+    """Each card's frequency as shown, divider, name, and the channel where it
+    is another than the frequency, from the same plan as CSV."""
+    text = subprocess.run([PLAN, "-f", "csv"] + arguments, input=lines, capture_output=True,
+                          check=True).stdout.decode()
+    rows = list(csv.DictReader(text.splitlines()))
+    if "-r" in arguments:
+        return [(row["kanal"], row["delartal"], row["namn"], None) for row in rows]
+    return [(row["visad"], row["delartal"], row["namn"],
+             row["kanal"] if row["kanal"] != row["visad"] else None) for row in rows]
 
 
-def render(name, arguments):
+def render(name, arguments, lines):
     page = os.path.join(OUT, name + ".html")
     pdf = os.path.join(OUT, name + ".pdf")
     with open(page, "wb") as html:
-        html.write(subprocess.run([PLAN, "-f", "html"] + arguments, capture_output=True,
-                                  check=True).stdout)
+        html.write(subprocess.run([PLAN, "-f", "html"] + arguments, input=lines,
+                                  capture_output=True, check=True).stdout)
     profile = os.path.join(OUT, name + "-profile")
     subprocess.run(CHROMIUM + ["--user-data-dir=" + profile, "--no-pdf-header-footer",
                                "--print-to-pdf=" + pdf, "file://" + os.path.abspath(page)],
@@ -58,17 +61,19 @@ def render(name, arguments):
     return pdf
 
 
-def check_sheet(name, arguments):
-    cards = cards_expected(arguments)
-    pdf = render(name, arguments)
+def check_sheet(name, arguments, lines=b""):
+    cards = cards_expected(arguments, lines)
+    pdf = render(name, arguments, lines)
     words = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, check=True,
                            text=True).stdout
     at = 0
     missing = []
-    for frequency, divider in cards:
+    for frequency, divider, channel_name, channel in cards:
         found = words.find(frequency + " MHz", at)
         found_divider = words.find("Delartal " + divider, found)
-        if found < 0 or found_divider < 0:
+        found_channel = channel is None or words.find(f"Kanal {channel} MHz", found) >= 0
+        found_name = words.find(channel_name, found) >= 0
+        if found < 0 or found_divider < 0 or not found_channel or not found_name:
             missing.append(frequency + " / " + divider)
             continue
         at = found_divider
@@ -87,6 +92,8 @@ def main():
     os.makedirs(OUT, exist_ok=True)
     check_sheet("forward", ["145:145.1:0.0125"])
     check_sheet("reverse", ["-r", "-v", "1", "0", "1999", "2000", "9999", "J F D M"])
+    check_sheet("names", ["-v", "1"], "145.600 SK0RK repeater\n145.500\tanrop\n"
+                "145.78;Stugan vid sjön  # felskriven?\n146.03125 Halvsteg\n".encode())
     failed = results.count(False)
     print(f"{len(results) - failed} passed, {failed} failed")
     return 1 if failed else 0
