@@ -1,13 +1,9 @@
 #include "csv_sheet.hpp"
 
 #include <algorithm>
-#include <initializer_list>
 #include <string_view>
 
-#include "channel.hpp"
-#include "format_fixed.hpp"
-#include "matrix_lines.hpp"
-#include "matrix_report.hpp"
+#include "row_fields.hpp"
 
 namespace delartal::plan {
 namespace {
@@ -22,7 +18,7 @@ constexpr std::string_view record_end = "\r\n";
 
 // A field as it must stand: in quotes, with its own quotes doubled, when it
 // holds the delimiter, a quote or a line break.
-std::string field(std::string_view text, char delimiter) {
+std::string quoted_field(std::string_view text, char delimiter) {
   const char special[] = {delimiter, '"', '\r', '\n'};
   if (text.find_first_of(std::string_view(special, 4)) == std::string_view::npos) {
     return std::string(text);
@@ -35,58 +31,51 @@ std::string field(std::string_view text, char delimiter) {
   return quoted + "\"";
 }
 
-std::string record(std::initializer_list<std::string_view> fields, char delimiter) {
+// Fields joined by the delimiter, and the record's end.
+template <typename Fields, typename Text>
+std::string record(const Fields& fields, char delimiter, Text text_of) {
   std::string line;
   bool first = true;
-  for (const std::string_view text : fields) {
+  for (const auto& field : fields) {
     if (!first) line += delimiter;
     first = false;
-    line += field(text, delimiter);
+    line += quoted_field(text_of(field), delimiter);
   }
   return line + std::string(record_end);
 }
 
-// A decimal number as the style writes it: with a comma for a spreadsheet
-// in a Swedish locale.
-std::string decimal(std::string_view number, const SheetStyle& style) {
-  std::string text(number);
-  if (style.decimal_comma) std::replace(text.begin(), text.end(), '.', ',');
-  return text;
+std::string header(const std::array<std::string_view, field_count>& names, char delimiter) {
+  return record(names, delimiter, [](std::string_view name) { return name; });
+}
+
+// A decimal number with a comma, for a spreadsheet in a Swedish locale, when
+// the style asks for it.
+std::string row(const std::array<Field, field_count>& fields, const SheetStyle& style) {
+  return record(fields, style.delimiter, [&style](const Field& field) {
+    std::string text = field.value;
+    if (field.kind == FieldKind::decimal && style.decimal_comma) {
+      std::replace(text.begin(), text.end(), '.', ',');
+    }
+    return text;
+  });
 }
 
 }  // namespace
 
 std::string csv_forward_header(const SheetStyle& style) {
-  return record({"frekvens", "variant", "visad", "delartal", "i_matrisen", "dioder", "tusental",
-                 "hundratal", "tiotal", "ental", "kanal", "namn"},
-                style.delimiter);
+  return header(forward_names, style.delimiter);
 }
 
 std::string csv_reverse_header(const SheetStyle& style) {
-  return record({"delartal", "variant", "kanal", "fran", "till", "i_matrisen", "dioder", "tusental",
-                 "hundratal", "tiotal", "ental", "namn"},
-                style.delimiter);
+  return header(reverse_names, style.delimiter);
 }
 
-std::string csv_row(const ForwardRow& row, const SheetStyle& style) {
-  const std::array<Pattern, 4> bcd = digit_patterns(row.divider);
-  return record({decimal(row.frequency, style), std::to_string(row.variant),
-                 decimal(four_decimals(row.value).view(), style), std::to_string(row.divider),
-                 fits_matrix_answer(row.divider), diode_lines(row.divider).view(), bcd[0].data(),
-                 bcd[1].data(), bcd[2].data(), bcd[3].data(),
-                 decimal(channel_frequency(row.divider, row.variant).view(), style), row.name},
-                style.delimiter);
+std::string csv_row(const ForwardRow& row_of, const SheetStyle& style) {
+  return row(fields_of(row_of), style);
 }
 
-std::string csv_row(const ReverseRow& row, const SheetStyle& style) {
-  const std::array<Pattern, 4> bcd = digit_patterns(row.divider);
-  return record({std::to_string(row.divider), std::to_string(row.variant),
-                 decimal(channel_frequency(row.divider, row.variant).view(), style),
-                 decimal(shortest_text(row.band.lowest).view(), style),
-                 decimal(shortest_text(row.band.highest).view(), style),
-                 fits_matrix_answer(row.divider), diode_lines(row.divider).view(), bcd[0].data(),
-                 bcd[1].data(), bcd[2].data(), bcd[3].data(), row.name},
-                style.delimiter);
+std::string csv_row(const ReverseRow& row_of, const SheetStyle& style) {
+  return row(fields_of(row_of), style);
 }
 
 }  // namespace delartal::plan

@@ -42,10 +42,12 @@ std::string apply(char name, std::string_view value, Options& options) {
         options.style.format = Format::text;
       } else if (value == "csv") {
         options.style.format = Format::csv;
+      } else if (value == "json") {
+        options.style.format = Format::json;
       } else if (value == "html") {
         options.style.format = Format::html;
       } else {
-        return "formatet är text, csv eller html, inte ”" + std::string(value) + "”";
+        return "formatet är text, csv, json eller html, inte ”" + std::string(value) + "”";
       }
       return {};
     case 'd': {

@@ -25,7 +25,7 @@ struct ParsedOptions {
   std::string fault;  // a usage error when not empty
 };
 
-// -v/--variant 1|2, -r/--reverse, -f/--format text|csv|html,
+// -v/--variant 1|2, -r/--reverse, -f/--format text|csv|json|html,
 // -d/--delimiter C and --decimal-comma (CSV only), -h/--help, -V/--version.
 // A long option may be shortened while it stays unambiguous, and takes its
 // value after "=" or as the next argument; short options may be bundled

@@ -33,7 +33,8 @@ Utan FREKVENS eller KORT läses en per rad från standard in (se Kanallistor).
                             1: Offset 70,2 / 59,5 MHz (Tx/Rx)
                             2: Offset 70,1 / 59,4 MHz (Tx/Rx)
   -r, --reverse           från matris till frekvens
-  -f, --format=FORMAT     text (som standard), csv eller html
+  -f, --format=FORMAT     text (som standard), csv, json (en rad per objekt,
+                            med csv:s fält) eller html
   -d, --delimiter=TECKEN  fältavgränsare i csv, som standard ,
       --decimal-comma     decimalkomma i csv, för svenska kalkylblad
   -h, --help              visa den här hjälpen och avsluta

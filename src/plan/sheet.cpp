@@ -2,6 +2,7 @@
 
 #include "csv_sheet.hpp"
 #include "html_cards.hpp"
+#include "json_lines.hpp"
 #include "text_table.hpp"
 
 namespace delartal::plan {
@@ -13,6 +14,8 @@ std::string sheet_start(const SheetStyle& style) {
       return forward ? text_forward_header() : text_reverse_header();
     case Format::csv:
       return forward ? csv_forward_header(style) : csv_reverse_header(style);
+    case Format::json:
+      return {};
     case Format::html:
       return html_start();
   }
@@ -29,6 +32,8 @@ std::string row_in(const SheetStyle& style, const Row& row) {
       return text_row(row);
     case Format::csv:
       return csv_row(row, style);
+    case Format::json:
+      return json_row(row);
     case Format::html:
       return html_card(row);
   }

@@ -7,7 +7,7 @@
 
 namespace delartal::plan {
 
-enum class Format { text, csv, html };
+enum class Format { text, csv, json, html };
 enum class Direction { forward, reverse };
 
 struct SheetStyle {

@@ -69,6 +69,72 @@ std::optional<std::vector<std::string>> csv_fields(std::string_view record, char
   return fields;
 }
 
+// The members of one JSON Lines object as the CSV writes them: numbers as
+// their digits, true and false as "ja" and "nej", strings unescaped. Empty
+// when the line is no flat object, or its names are not `names`.
+std::optional<std::vector<std::string>> json_fields(std::string_view line, std::string_view names) {
+  std::size_t at = 0;
+  const auto take = [&](char c) {
+    if (at >= line.size() || line[at] != c) return false;
+    ++at;
+    return true;
+  };
+  const auto string = [&]() -> std::optional<std::string> {
+    if (!take('"')) return std::nullopt;
+    std::string text;
+    while (at < line.size() && line[at] != '"') {
+      if (line[at] != '\\') {
+        text += line[at++];
+        continue;
+      }
+      if (++at >= line.size()) return std::nullopt;
+      const char escaped = line[at++];
+      if (escaped == 'u') {
+        if (at + 4 > line.size()) return std::nullopt;
+        const unsigned code =
+            static_cast<unsigned>(std::stoul(std::string(line.substr(at, 4)), nullptr, 16));
+        at += 4;
+        if (code < 0x80) {
+          text += static_cast<char>(code);
+        } else if (code == 0xFFFD) {
+          text += "\xEF\xBF\xBD";
+        } else {
+          return std::nullopt;  // the program escapes nothing else
+        }
+      } else if (escaped == '"' || escaped == '\\') {
+        text += escaped;
+      } else {
+        return std::nullopt;
+      }
+    }
+    if (!take('"')) return std::nullopt;
+    return text;
+  };
+  std::vector<std::string> fields;
+  std::string seen;
+  if (!take('{')) return std::nullopt;
+  do {
+    const std::optional<std::string> name = string();
+    if (!name || !take(':')) return std::nullopt;
+    seen += (seen.empty() ? "" : ",") + *name;
+    if (line.compare(at, 4, "true") == 0 || line.compare(at, 5, "false") == 0) {
+      fields.emplace_back(line[at] == 't' ? "ja" : "nej");
+      at += line[at] == 't' ? 4 : 5;
+    } else if (at < line.size() && line[at] == '"') {
+      const std::optional<std::string> value = string();
+      if (!value) return std::nullopt;
+      fields.push_back(*value);
+    } else {
+      const std::size_t end = line.find_first_not_of("0123456789", at);
+      if (end == at || end == std::string_view::npos) return std::nullopt;
+      fields.emplace_back(line.substr(at, end - at));
+      at = end;
+    }
+  } while (take(','));
+  if (!take('}') || at != line.size() || seen != names) return std::nullopt;
+  return fields;
+}
+
 // A decimal field as written: with a comma for a Swedish spreadsheet, and then
 // never a point. Empty when it is written the other way.
 std::optional<std::string> decimal_field(std::string text, const Mode& mode) {
@@ -176,10 +242,12 @@ std::string plan_mismatch(std::string_view input) {
   if (has_long_range(texts)) return {};
 
   const bool csv = (bits & 2U) != 0;
+  const bool json = !csv && (bits & 128U) != 0;
   Mode mode{(bits & 1U) != 0, csv && (bits & 32U) != 0, csv && (bits & 64U) != 0 ? ';' : ','};
   std::vector<std::string> arguments;
   if (mode.reverse) arguments.emplace_back("-r");
   if (csv) arguments.emplace_back("-fcsv");
+  if (json) arguments.emplace_back("--format=json");
   if (((bits >> 2) & 3U) == 1) arguments.emplace_back("-v1");
   if (((bits >> 2) & 3U) == 2) arguments.emplace_back("--variant=2");
   if (mode.decimal_comma) arguments.emplace_back("--decimal-comma");
@@ -201,9 +269,22 @@ std::string plan_mismatch(std::string_view input) {
     return "a message without the program's name: " + line;
   }
 
+  const std::vector<std::string> records = split(out.text(), '\n');
+  if (records[0].rfind("{\"", 0) == 0) {
+    // JSON Lines, with the CSV's fields; the first name tells the direction.
+    const bool reverse = records[0].rfind("{\"delartal\"", 0) == 0;
+    mode.decimal_comma = false;
+    for (std::size_t i = 0; i + 1 < records.size(); ++i) {
+      const auto fields = json_fields(records[i], reverse ? reverse_header : forward_header);
+      if (!fields) return "no JSON row: " + records[i];
+      const std::string fault =
+          reverse ? check_reverse(*fields, mode) : check_forward(*fields, mode);
+      if (!fault.empty()) return fault;
+    }
+    return {};
+  }
   // Arguments may give options of their own: the header tells the direction
   // and the delimiter.
-  const std::vector<std::string> records = split(out.text(), '\n');
   const bool reverse = records[0].rfind("delartal", 0) == 0;
   if (!reverse && records[0].rfind("frekvens", 0) != 0) return {};  // text or HTML
   mode.delimiter = records[0].size() > 8 ? records[0][8] : ',';

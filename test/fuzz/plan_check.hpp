@@ -10,10 +10,12 @@ namespace delartal::test {
 // The first byte chooses the options: bit 0 the reverse direction, bit 1
 // CSV (else text), bits 2 and 3 the variant (0 both, 1, 2), bit 4 whether the
 // rest is arguments, one a line, rather than standard input; with CSV, bit 5
-// decimal commas and bit 6 ";" for the delimiter. Lines may carry names and
+// decimal commas and bit 6 ";" for the delimiter; without, bit 7 JSON Lines
+// rather than text. Lines may carry names and
 // comments. Returns what went wrong, or nothing: the status must be 0, 1 or
 // 2; every message must start with the program's name; a usage error writes
-// no data; and every CSV row, quoted as RFC 4180 has it, must be what the
+// no data; and every CSV row, quoted as RFC 4180 has it, and every JSON
+// object, read back to the CSV's fields, must be what the
 // reference computes for its frequency or divider: its value as shown, its
 // divider and channel, and its patterns.
 std::string plan_mismatch(std::string_view input);

@@ -7,6 +7,8 @@ Usage: end_to_end.py [--crlf] PATH_TO_DELARTAL_PLAN [RUNNER ...], as
 end_to_end_support.py describes. Prints one line per check and a closing
 'N passed, M failed'.
 """
+import csv
+import json
 import os
 import subprocess
 import sys
@@ -140,6 +142,33 @@ def names():
           b"x x x x,x V x x,x V x V,x x x V,Hemma\r\n" * 4, repr(out))
 
 
+def json_lines():
+    """Every row of the whole-band plan, and of the reverse of every divider,
+    is one JSON object that equals its CSV row field by field: the decimals
+    as the same text, the divider and variant as numbers, the fit as a flag."""
+    def as_csv(value):
+        if isinstance(value, bool):
+            return "ja" if value else "nej"
+        return value if isinstance(value, str) else str(value)
+
+    every_divider = "".join(f"{n}\n" for n in range(10000)).encode()
+    for name, arguments, lines in [
+            ("the whole-band plan", ["140.4:265.3875"], b""),
+            ("the reverse of every divider", ["-r"], every_divider),
+            ("named lines", ["-v", "1"], "145.6 Stugan \"vid\" sjön\\\n145.78;\x01\n".encode())]:
+        csv_text = run("-f", "csv", *arguments, stdin=lines)[0].decode()
+        rows = list(csv.DictReader(csv_text.replace("\r\n", "\n").splitlines()))
+        out, _, status = run("-f", "json", *arguments, stdin=lines)
+        objects = [json.loads(line) for line in out.decode().splitlines()]
+        same = len(objects) == len(rows) > 0 and all(
+            list(obj) == list(row) and all(as_csv(obj[key]) == row[key] for key in row)
+            and isinstance(obj["delartal"], int) and isinstance(obj["visad" if "visad" in obj
+                                                                   else "kanal"], str)
+            for obj, row in zip(objects, rows))
+        check(f"JSON Lines: {name}, {len(objects)} rows, equal the CSV", status == 0 and same,
+              repr(objects[:1]))
+
+
 def input_lines():
     expect("a byte order mark is skipped", ["-f", "csv", "-v", "1"], CSV_HEADER + ROW_146_1, 0,
            stdin=b"\xef\xbb\xbf146\n")
@@ -210,7 +239,7 @@ def messages():
     for name, arguments, message in [
             ("an unknown option", ["-x", "146"], "okänd flagga ”-x”"),
             ("a bad variant", ["--variant", "3", "146"], "varianten är 1 eller 2"),
-            ("a bad format", ["-f", "xml", "146"], "formatet är text, csv eller html"),
+            ("a bad format", ["-f", "xml", "146"], "formatet är text, csv, json eller html"),
             ("-d without csv", ["-d", ";", "146"], "-d gäller bara -f csv"),
             ("--decimal-comma without csv", ["--decimal-comma", "146"],
              "--decimal-comma gäller bara -f csv"),
@@ -247,6 +276,7 @@ def main():
     off_channel()
     names()
     input_lines()
+    json_lines()
     reverse()
     messages()
     if os.name == "posix":

@@ -48,7 +48,7 @@ TEST(Options, RefusesWhatItCannotUse) {
       {{"-v", "3"}, "varianten är 1 eller 2, inte ”3”"},
       {{"-v"}, "flaggan ”-v” behöver ett värde"},
       {{"--format"}, "flaggan ”--format” behöver ett värde"},
-      {{"--format=xml"}, "formatet är text, csv eller html, inte ”xml”"},
+      {{"--format=xml"}, "formatet är text, csv, json eller html, inte ”xml”"},
       {{"--reverse=yes"}, "flaggan ”--reverse” tar inget värde"},
       {{"-fcsv", "-d", ";;"}, "avgränsaren är ett ASCII-tecken, inte \" eller radslut"},
       {{"-fcsv", "-d", "\""}, "avgränsaren är ett ASCII-tecken, inte \" eller radslut"},
