@@ -4,6 +4,7 @@
 
 #include "matrix_lines.hpp"
 #include "typed_frequency.hpp"
+#include "utf8.hpp"
 
 namespace delartal::plan {
 namespace {
@@ -20,21 +21,6 @@ bool is_separator(char c) {
 
 bool is_mark(char c) {
   return c == 'V' || c == 'v' || c == 'x' || c == 'X';
-}
-
-// The length of the UTF-8 character that starts `text`, or 0 when none does.
-std::size_t utf8_length(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead < 0x80                   ? 1
-                             : lead >= 0xC2 && lead < 0xE0 ? 2
-                             : lead >= 0xE0 && lead < 0xF0 ? 3
-                             : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                           : 0;
-  if (length == 0 || length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U) return 0;
-  }
-  return length;
 }
 
 // The character a fault is about, at the start of `text`, as the message

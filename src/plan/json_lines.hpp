@@ -5,10 +5,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "rows.hpp"
 
 namespace delartal::plan {
+
+// A JSON string. A byte that is no part of a UTF-8 character, as in a name
+// typed in another encoding, becomes U+FFFD, so that every line stays JSON.
+std::string json_string(std::string_view text);
 
 std::string json_row(const ForwardRow& row);
 std::string json_row(const ReverseRow& row);

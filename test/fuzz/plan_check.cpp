@@ -103,6 +103,8 @@ std::optional<std::vector<std::string>> json_fields(std::string_view line, std::
         }
       } else if (escaped == '"' || escaped == '\\') {
         text += escaped;
+      } else if (escaped == 'n' || escaped == 'r' || escaped == 't') {
+        text += escaped == 'n' ? '\n' : escaped == 'r' ? '\r' : '\t';
       } else {
         return std::nullopt;
       }

@@ -1,0 +1,126 @@
+#include "entry_points.hpp"
+
+#include <optional>
+#include <vector>
+
+#include "channel.hpp"
+#include "input.hpp"
+#include "json_lines.hpp"
+#include "matrix_report.hpp"
+#include "output.hpp"
+#include "plan.hpp"
+#include "typed_frequency.hpp"
+
+namespace delartal::web {
+namespace {
+
+class StringSink final : public TextSink {
+ public:
+  void write(std::string_view text) override { text_ += text; }
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// The lines of a text, each without its line end.
+std::vector<std::string_view> lines_of(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    lines.push_back(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return lines;
+}
+
+const char* variant_option(std::int32_t variant) {
+  return variant == 1 ? "-v1" : variant == 2 ? "-v2" : nullptr;
+}
+
+// delartal-plan's run in `format` with these options, the operand after them
+// or, without one, `input` on standard input: the result object up to its
+// closing brace. A JSON Lines run's rows go into "rader"; any other run's
+// output is "text".
+std::string run(std::string_view format, std::vector<std::string_view> arguments,
+                std::int32_t variant, std::optional<std::string_view> operand,
+                std::string_view input = {}) {
+  arguments.insert(arguments.begin(), {"-f", format});
+  if (const char* option = variant_option(variant)) arguments.emplace_back(option);
+  if (operand) {
+    arguments.emplace_back("--");
+    arguments.push_back(*operand);
+  }
+  TextSource source(input);
+  StringSink out;
+  StringSink err;
+  const int status = plan::run_plan(arguments, source, out, err);
+  const bool json = format == "json";
+  std::string result = "{\"status\":" + std::to_string(status) + ",\"rader\":[";
+  bool first = true;
+  for (const std::string_view row : json ? lines_of(out.text()) : std::vector<std::string_view>()) {
+    result += (first ? "" : ",") + std::string(row);
+    first = false;
+  }
+  result += "],\"meddelanden\":[";
+  first = true;
+  for (const std::string_view message : lines_of(err.text())) {
+    result += (first ? "" : ",") + plan::json_string(message);
+    first = false;
+  }
+  result += "]";
+  if (!json) result += ",\"text\":" + plan::json_string(out.text());
+  return result;
+}
+
+// What delartal prints for the frequency from " Frekvensen" to the label
+// row, and the channel notice it gives on standard error; empty for a
+// frequency it refuses.
+struct Report {
+  std::string lines;
+  std::string notice;
+};
+
+Report report_of(std::string_view typed, std::int32_t variant) {
+  const std::optional<plan::TypedFrequency> frequency = plan::read_typed_frequency(typed);
+  if (!frequency) return {};
+  const std::optional<std::int32_t> n = divider_for(frequency->value, variant);
+  StringSink out;
+  if (!n || !printN(out, frequency->value, variant)) return {};
+  // The report opens with the three line ends that follow the answer, and
+  // closes with the empty line before the closing prompt.
+  const std::string_view text = out.text();
+  Report report{std::string(text.substr(3, text.size() - 4)), {}};
+  if (!shows_channel(frequency->value, *n, variant)) {
+    report.notice =
+        "Obs: " + std::string(channel_notice(frequency->value, *n, variant).view()) + ".";
+  }
+  return report;
+}
+
+}  // namespace
+
+std::string forward(std::string_view typed, std::int32_t variant) {
+  if (variant != 1 && variant != 2) variant = 1;
+  const Report report = report_of(typed, variant);
+  return run("json", {}, variant, typed) + ",\"rapport\":" + plan::json_string(report.lines) +
+         ",\"obs\":" + plan::json_string(report.notice) + "}";
+}
+
+std::string reverse(std::string_view board, std::int32_t variant) {
+  return run("json", {"-r"}, variant, board) + "}";
+}
+
+std::string plan(std::string_view lines, std::int32_t variant) {
+  return run("json", {}, variant, std::nullopt, lines) + "}";
+}
+
+std::string sheet(std::string_view lines, std::string_view format, char delimiter,
+                  std::int32_t variant) {
+  if (format == "csv") {
+    return run("csv", {delimiter == ';' ? "-d;" : "-d,"}, variant, std::nullopt, lines) + "}";
+  }
+  return run("html", {}, variant, std::nullopt, lines) + "}";
+}
+
+}  // namespace delartal::web

@@ -1,0 +1,38 @@
+// The page's whole view of the core: text in, JSON out. Each entry point runs
+// delartal-plan in memory, so that the page reads, computes and formats
+// nothing of its own, and every answer is delartal-plan's.
+//
+// Every result is one JSON object:
+//   {"status":S,"rader":[ROW...],"meddelanden":[MESSAGE...]}
+// S is delartal-plan's exit status; each ROW is an object of `delartal-plan
+// -f json`, with the CSV's fields; each MESSAGE a line it wrote on standard
+// error, as "delartal-plan: rad 2: ”abc”: ingen frekvens; ...".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace delartal::web {
+
+// A typed frequency, read as delartal-plan reads an argument, with variant 1
+// or 2. Adds "rapport": delartal's report lines for it, from " Frekvensen"
+// down to the label row, each ended by a line end, byte for byte as delartal
+// prints them; and "obs": the channel notice where the frequency shown is not
+// its divider's channel. Both are "" when the frequency is refused.
+std::string forward(std::string_view typed, std::int32_t variant);
+
+// A board as delartal-plan -r reads one: a divider, the lines with a diode
+// ("J F D M") or a pattern row. Variant 1 or 2, or 0 for both.
+std::string reverse(std::string_view board, std::int32_t variant);
+
+// A channel plan: its lines as delartal-plan reads standard input (ranges,
+// names, comments). Variant 1 or 2, or 0 for both.
+std::string plan(std::string_view lines, std::int32_t variant);
+
+// The same plan as a sheet: `format` "csv" (`delimiter` ',' or ';') or
+// "html", the printable cards. Adds "text", the sheet whole.
+std::string sheet(std::string_view lines, std::string_view format, char delimiter,
+                  std::int32_t variant);
+
+}  // namespace delartal::web

@@ -1,0 +1,35 @@
+// The entry points as the WebAssembly module exports them, for the page to
+// call with UTF-8 texts. Each result stays valid until the next call.
+#include <string>
+
+#include "entry_points.hpp"
+
+namespace {
+
+std::string result;
+
+const char* kept(std::string text) {
+  result = std::move(text);
+  return result.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+const char* delartal_forward(const char* typed, int variant) {
+  return kept(delartal::web::forward(typed, variant));
+}
+
+const char* delartal_reverse(const char* board, int variant) {
+  return kept(delartal::web::reverse(board, variant));
+}
+
+const char* delartal_plan(const char* lines, int variant) {
+  return kept(delartal::web::plan(lines, variant));
+}
+
+const char* delartal_sheet(const char* lines, const char* format, int delimiter, int variant) {
+  return kept(delartal::web::sheet(lines, format, static_cast<char>(delimiter), variant));
+}
+}

@@ -1,0 +1,49 @@
+// The entry points' results, whole, for the cases the page leans on: the
+// exhaustive comparison with the built programs runs under node, through the
+// WebAssembly module (page_entry_points.mjs).
+#include "entry_points.hpp"
+
+#include <gtest/gtest.h>
+
+namespace delartal::web {
+namespace {
+
+TEST(EntryPoints, ForwardGivesTheRowTheReportAndTheChannel) {
+  EXPECT_EQ(forward("141.40625", 2),
+            "{\"status\":0,\"rader\":[{\"frekvens\":\"141.40625\",\"variant\":2,"
+            "\"visad\":\"141.4063\",\"delartal\":96,\"i_matrisen\":true,\"dioder\":\"G D B A\","
+            "\"tusental\":\"x x x x\",\"hundratal\":\"x x x x\",\"tiotal\":\"V x x V\","
+            "\"ental\":\"x V V x\",\"kanal\":\"141.4000\",\"namn\":\"\"}],\"meddelanden\":[],"
+            "\"rapport\":\" Frekvensen 141.4063 ger delartalet 96\\n\\n  Dioder i matrisen\\n\\n"
+            "  x x x x  x x x x  V x x V  x V V x\\n  - - - L  K J I H  G F E D  C B A M\\n\","
+            "\"obs\":\"Obs: delartalet 96 ger kanalen 141.4000 MHz, inte 141.4063.\"}");
+}
+
+TEST(EntryPoints, RefusalsAreDelartalPlansMessages) {
+  EXPECT_EQ(forward("14x", 1),
+            "{\"status\":1,\"rader\":[],\"meddelanden\":[\"delartal-plan: ”14x”: ingen frekvens; "
+            "skriv t.ex. 146.0125\"],\"rapport\":\"\",\"obs\":\"\"}");
+  EXPECT_EQ(forward("-146", 2),
+            "{\"status\":1,\"rader\":[],\"meddelanden\":[\"delartal-plan: ”-146”: variant 2 tar "
+            "140.2 till 265.1875 MHz\"],\"rapport\":\"\",\"obs\":\"\"}");
+  EXPECT_EQ(reverse("K J", 1),
+            "{\"status\":1,\"rader\":[],\"meddelanden\":[\"delartal-plan: ”K J”: hundratalet K J "
+            "ger 12, inte 0–9\"]}");
+}
+
+TEST(EntryPoints, PlansKeepNamesAndMessagesAndGiveSheets) {
+  const std::string lines = "145.6;Stugan \"vid\" sjön\nabc\n";
+  const std::string rows = plan(lines, 1);
+  EXPECT_NE(rows.find("\"namn\":\"Stugan \\\"vid\\\" sjön\"}]"), std::string::npos) << rows;
+  EXPECT_NE(rows.find("\"meddelanden\":[\"delartal-plan: rad 2: ”abc”: ingen frekvens"),
+            std::string::npos)
+      << rows;
+  const std::string csv = sheet(lines, "csv", ';', 1);
+  EXPECT_NE(csv.find("\"text\":\"frekvens;variant;"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("145.6000;\\\"Stugan \\\"\\\"vid\\\"\\\" sjön\\\"\\r\\n\"}"), std::string::npos)
+      << csv;
+  EXPECT_NE(sheet(lines, "html", ',', 1).find("<!DOCTYPE html>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace delartal::web
