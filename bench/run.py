@@ -12,11 +12,18 @@
    140.4:265.3875 for both variants as CSV (20,000 rows), and of the reverse
    of all 10,000 dividers, both variants, as CSV. Goals: under 0.1 s and
    under 4 MiB each.
+5. Where emscripten is installed, the page's WebAssembly module: its size and
+   its loader's, raw and gzipped (goal: at most 60 KiB gzipped together),
+   and under node the time of one forward and one reverse call (goal: under
+   0.1 ms) and of the whole-band plan to CSV (goal: under 0.5 s).
 
 Usage: bench/run.py [BUILD_DIR]   (default bench/out/build)
 Needs valgrind and GNU time (Debian packages valgrind and time).
 """
+import gzip
+import json
 import os
+import shutil
 import re
 import subprocess
 import sys
@@ -99,6 +106,31 @@ def main():
         print(f"{name}: {seconds:.3f} s, peak {peak_kib / 1024:.2f} MiB, status {status} "
               f"(goals < 0.1 s, < 4 MiB)")
     os.remove(dividers)
+    web()
+
+
+def web():
+    if not shutil.which("emcc"):
+        print("the WebAssembly module: not measured, emscripten is not installed")
+        return
+    subprocess.run(["cmake", "--workflow", "--preset", "web"], cwd=ROOT, check=True,
+                   stdout=subprocess.DEVNULL)
+    loader = os.path.join(ROOT, "build-web", "delartal-core.js")
+    module = loader[:-len(".js")] + ".wasm"
+    total = 0
+    for name, path in [("module", module), ("loader", loader)]:
+        with open(path, "rb") as file:
+            data = file.read()
+        packed = len(gzip.compress(data, 9))
+        total += packed
+        print(f"{name} {os.path.basename(path)}: {len(data) / 1024:.1f} KiB, "
+              f"{packed / 1024:.1f} KiB gzipped")
+    print(f"module and loader gzipped: {total / 1024:.1f} KiB (goal <= 60 KiB)")
+    calls = json.loads(subprocess.run(["node", os.path.join(ROOT, "bench", "web_calls.mjs"),
+                                       loader], capture_output=True, check=True).stdout)
+    print(f"under node: one forward call {calls['forward_ms']:.4f} ms, one reverse call "
+          f"{calls['reverse_ms']:.4f} ms (goal < 0.1 ms); the whole-band plan to CSV, "
+          f"{calls['whole_band_rows']} rows, {calls['whole_band_csv_ms']:.0f} ms (goal < 500 ms)")
 
 
 if __name__ == "__main__":

@@ -116,7 +116,7 @@ def main():
     fits_80_columns("the comma notice fits the console", b"2\n146,5\n")
     out, err, status = run(b"1\n145.78\n\n")
     check("a mistyped channel: the report as read, the channel on standard error",
-          status == 0 and b" Frekvensen 145.7800 ger delartalet 430\n" in out
+          status == 0 and text(b" Frekvensen 145.7800 ger delartalet 430\n") in out
           and err == text(b"Obs: delartalet 430 ger kanalen 145.7750 MHz, inte 145.7800.\n"),
           repr((err, status)))
     fits_80_columns("the channel notice fits the console", b"2\n265.19\n")
