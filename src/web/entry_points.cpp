@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "channel.hpp"
+#include "html_cards.hpp"
 #include "input.hpp"
 #include "json_lines.hpp"
+#include "matrix_lines.hpp"
 #include "matrix_report.hpp"
 #include "output.hpp"
 #include "plan.hpp"
@@ -79,6 +81,7 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
 struct Report {
   std::string lines;
   std::string notice;
+  std::string drawing;
 };
 
 Report report_of(std::string_view typed, std::int32_t variant) {
@@ -90,7 +93,7 @@ Report report_of(std::string_view typed, std::int32_t variant) {
   // The report opens with the three line ends that follow the answer, and
   // closes with the empty line before the closing prompt.
   const std::string_view text = out.text();
-  Report report{std::string(text.substr(3, text.size() - 4)), {}};
+  Report report{std::string(text.substr(3, text.size() - 4)), {}, plan::matrix_drawing(*n)};
   if (!shows_channel(frequency->value, *n, variant)) {
     report.notice =
         "Obs: " + std::string(channel_notice(frequency->value, *n, variant).view()) + ".";
@@ -104,7 +107,8 @@ std::string forward(std::string_view typed, std::int32_t variant) {
   if (variant != 1 && variant != 2) variant = 1;
   const Report report = report_of(typed, variant);
   return run("json", {}, variant, typed) + ",\"rapport\":" + plan::json_string(report.lines) +
-         ",\"obs\":" + plan::json_string(report.notice) + "}";
+         ",\"obs\":" + plan::json_string(report.notice) +
+         ",\"matris\":" + plan::json_string(report.drawing) + "}";
 }
 
 std::string reverse(std::string_view board, std::int32_t variant) {
@@ -121,6 +125,19 @@ std::string sheet(std::string_view lines, std::string_view format, char delimite
     return run("csv", {delimiter == ';' ? "-d;" : "-d,"}, variant, std::nullopt, lines) + "}";
   }
   return run("html", {}, variant, std::nullopt, lines) + "}";
+}
+
+std::string layout() {
+  std::string places;
+  for (std::size_t mark = 0; mark < line_of_mark.size(); ++mark) {
+    places += (mark == 0 ? "" : ",") +
+              plan::json_string(has_line(mark) ? line_of_mark.substr(mark, 1) : "");
+  }
+  std::string groups;
+  for (const std::string_view group : plan::digit_groups) {
+    groups += (groups.empty() ? "" : ",") + plan::json_string(group);
+  }
+  return "{\"platser\":[" + places + "],\"grupper\":[" + groups + "]}";
 }
 
 }  // namespace delartal::web

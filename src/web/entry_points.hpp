@@ -18,8 +18,9 @@ namespace delartal::web {
 // A typed frequency, read as delartal-plan reads an argument, with variant 1
 // or 2. Adds "rapport": delartal's report lines for it, from " Frekvensen"
 // down to the label row, each ended by a line end, byte for byte as delartal
-// prints them; and "obs": the channel notice where the frequency shown is not
-// its divider's channel. Both are "" when the frequency is refused.
+// prints them; "obs": the channel notice where the frequency shown is not its
+// divider's channel; and "matris": the matrix drawn as on the cards, in SVG.
+// All three are "" when the frequency is refused.
 std::string forward(std::string_view typed, std::int32_t variant);
 
 // A board as delartal-plan -r reads one: a divider, the lines with a diode
@@ -34,5 +35,10 @@ std::string plan(std::string_view lines, std::int32_t variant);
 // "html", the printable cards. Adds "text", the sheet whole.
 std::string sheet(std::string_view lines, std::string_view format, char delimiter,
                   std::int32_t variant);
+
+// The matrix's sixteen places in the label row's order, each a line's name
+// or "" where the thousands digit has none, and the four digit groups' names:
+// {"platser":["","","","L","K",...,"M"],"grupper":["tusental",...]}.
+std::string layout();
 
 }  // namespace delartal::web

@@ -29,6 +29,10 @@ const char* delartal_plan(const char* lines, int variant) {
   return kept(delartal::web::plan(lines, variant));
 }
 
+const char* delartal_layout() {
+  return kept(delartal::web::layout());
+}
+
 const char* delartal_sheet(const char* lines, const char* format, int delimiter, int variant) {
   return kept(delartal::web::sheet(lines, format, static_cast<char>(delimiter), variant));
 }

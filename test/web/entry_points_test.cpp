@@ -9,7 +9,10 @@ namespace delartal::web {
 namespace {
 
 TEST(EntryPoints, ForwardGivesTheRowTheReportAndTheChannel) {
-  EXPECT_EQ(forward("141.40625", 2),
+  const std::string got = forward("141.40625", 2);
+  const std::size_t drawing = got.find(",\"matris\":\"<svg class=\\\"matrix\\\"");
+  ASSERT_NE(drawing, std::string::npos) << got;
+  EXPECT_EQ(got.substr(0, drawing) + "}",
             "{\"status\":0,\"rader\":[{\"frekvens\":\"141.40625\",\"variant\":2,"
             "\"visad\":\"141.4063\",\"delartal\":96,\"i_matrisen\":true,\"dioder\":\"G D B A\","
             "\"tusental\":\"x x x x\",\"hundratal\":\"x x x x\",\"tiotal\":\"V x x V\","
@@ -19,13 +22,20 @@ TEST(EntryPoints, ForwardGivesTheRowTheReportAndTheChannel) {
             "\"obs\":\"Obs: delartalet 96 ger kanalen 141.4000 MHz, inte 141.4063.\"}");
 }
 
+TEST(EntryPoints, LayoutNamesThePlacesInTheLabelRowsOrder) {
+  EXPECT_EQ(layout(),
+            "{\"platser\":[\"\",\"\",\"\",\"L\",\"K\",\"J\",\"I\",\"H\",\"G\",\"F\",\"E\","
+            "\"D\",\"C\",\"B\",\"A\",\"M\"],\"grupper\":[\"tusental\",\"hundratal\",\"tiotal\","
+            "\"ental\"]}");
+}
+
 TEST(EntryPoints, RefusalsAreDelartalPlansMessages) {
   EXPECT_EQ(forward("14x", 1),
             "{\"status\":1,\"rader\":[],\"meddelanden\":[\"delartal-plan: ”14x”: ingen frekvens; "
-            "skriv t.ex. 146.0125\"],\"rapport\":\"\",\"obs\":\"\"}");
+            "skriv t.ex. 146.0125\"],\"rapport\":\"\",\"obs\":\"\",\"matris\":\"\"}");
   EXPECT_EQ(forward("-146", 2),
             "{\"status\":1,\"rader\":[],\"meddelanden\":[\"delartal-plan: ”-146”: variant 2 tar "
-            "140.2 till 265.1875 MHz\"],\"rapport\":\"\",\"obs\":\"\"}");
+            "140.2 till 265.1875 MHz\"],\"rapport\":\"\",\"obs\":\"\",\"matris\":\"\"}");
   EXPECT_EQ(reverse("K J", 1),
             "{\"status\":1,\"rader\":[],\"meddelanden\":[\"delartal-plan: ”K J”: hundratalet K J "
             "ger 12, inte 0–9\"]}");
@@ -40,7 +50,8 @@ TEST(EntryPoints, PlansKeepNamesAndMessagesAndGiveSheets) {
       << rows;
   const std::string csv = sheet(lines, "csv", ';', 1);
   EXPECT_NE(csv.find("\"text\":\"frekvens;variant;"), std::string::npos) << csv;
-  EXPECT_NE(csv.find("145.6000;\\\"Stugan \\\"\\\"vid\\\"\\\" sjön\\\"\\r\\n\"}"), std::string::npos)
+  EXPECT_NE(csv.find("145.6000;\\\"Stugan \\\"\\\"vid\\\"\\\" sjön\\\"\\r\\n\"}"),
+            std::string::npos)
       << csv;
   EXPECT_NE(sheet(lines, "html", ',', 1).find("<!DOCTYPE html>"), std::string::npos);
 }
