@@ -1,0 +1,83 @@
+#!/usr/bin/env python3
+"""Puts the page together from web/ and the core's WebAssembly module.
+
+- SITE_DIR: the page's files, the module's loader and .wasm, and the service
+  worker with the list of files it keeps and a version drawn from their
+  contents; ready for any static web host.
+- SINGLE_HTML: the same page as one file, its styles, scripts and module
+  (the loader with the .wasm inside) inlined, its Content-Security-Policy
+  naming each inline script by its hash, to open straight from disk.
+
+Usage: bundle_page.py WEB_DIR CORE_JS CORE_WASM CORE_SINGLE_JS SITE_DIR SINGLE_HTML
+"""
+import base64
+import hashlib
+import os
+import re
+import shutil
+import sys
+
+PAGE_FILES = ["index.html", "styles.css", "app.js", "manifest.webmanifest", "icon.svg",
+              "icon-192.png", "icon-512.png"]
+
+
+def read(path, mode="r"):
+    with open(path, mode, **({} if "b" in mode else {"encoding": "utf-8"})) as file:
+        return file.read()
+
+
+def write(path, text):
+    with open(path, "w", encoding="utf-8", newline="\n") as file:
+        file.write(text)
+
+
+def build_site(web, core_js, core_wasm, site):
+    os.makedirs(site, exist_ok=True)
+    files = PAGE_FILES + ["delartal-core.js", "delartal-core.wasm"]
+    for name in PAGE_FILES:
+        shutil.copyfile(os.path.join(web, name), os.path.join(site, name))
+    shutil.copyfile(core_js, os.path.join(site, "delartal-core.js"))
+    shutil.copyfile(core_wasm, os.path.join(site, "delartal-core.wasm"))
+    digest = hashlib.sha256()
+    for name in files:
+        digest.update(read(os.path.join(site, name), "rb"))
+    worker = read(os.path.join(web, "sw.js"))
+    worker = worker.replace("@SITE_VERSION@", digest.hexdigest()[:16])
+    worker = worker.replace("@SITE_FILES@", ", ".join(f"'./{name}'" for name in ["", *files]))
+    write(os.path.join(site, "sw.js"), worker)
+
+
+def script_hash(code):
+    return "'sha256-" + base64.b64encode(hashlib.sha256(code.encode()).digest()).decode() + "'"
+
+
+def build_single(web, core_single_js, single_html):
+    page = read(os.path.join(web, "index.html"))
+    scripts = [read(core_single_js), read(os.path.join(web, "app.js"))]
+    for code in scripts:
+        if "</script" in code.lower():
+            sys.exit("bundle_page: a script holds </script and cannot be inlined")
+    page = page.replace('<link rel="stylesheet" href="styles.css">',
+                        "<style>\n" + read(os.path.join(web, "styles.css")) + "</style>")
+    icon = base64.b64encode(read(os.path.join(web, "icon.svg"), "rb")).decode()
+    page = page.replace('<link rel="icon" href="icon.svg" type="image/svg+xml">',
+                        f'<link rel="icon" href="data:image/svg+xml;base64,{icon}">')
+    page = re.sub(r'<link rel="(manifest|apple-touch-icon)"[^>]*>\n', "", page)
+    page = re.sub(r'<script src="[^"]+" defer></script>\n', "", page)
+    page = page.replace("</body>", "".join(f"<script>{code}</script>\n" for code in scripts) +
+                        "</body>")
+    hashes = " ".join(script_hash(code) for code in scripts)
+    page, count = re.subn(r"script-src 'self'", f"script-src {hashes}", page)
+    if count != 1:
+        sys.exit("bundle_page: index.html's Content-Security-Policy has no script-src 'self'")
+    write(single_html, page)
+
+
+def main():
+    web, core_js, core_wasm, core_single_js, site, single_html = sys.argv[1:7]
+    build_site(web, core_js, core_wasm, site)
+    build_single(web, core_single_js, single_html)
+
+
+if __name__ == "__main__":
+    main()

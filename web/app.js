@@ -1,0 +1,248 @@
+'use strict';
+// Wires the page to the core compiled to WebAssembly: it reads the fields,
+// hands their text to the core's entry points and shows what they give.
+// Every divider, line, pattern, report, message and sheet is the core's.
+
+const $ = (id) => document.getElementById(id);
+
+// What a plan's table shows of a row: the CSV's fields, in their order.
+const cellText = (value) => (typeof value === 'boolean' ? (value ? 'ja' : 'nej') : String(value));
+
+function fillTable(table, rows, most = Infinity) {
+  const body = document.createDocumentFragment();
+  for (const row of rows.slice(0, most)) {
+    const tr = document.createElement('tr');
+    for (const value of Object.values(row)) {
+      const td = document.createElement('td');
+      td.textContent = cellText(value);
+      tr.append(td);
+    }
+    body.append(tr);
+  }
+  table.tBodies[0].replaceChildren(body);
+}
+
+function start(core) {
+  const entry = (name, ...types) => {
+    const call = core.cwrap(name, 'string', types);
+    return (...args) => JSON.parse(call(...args));
+  };
+  const forward = entry('delartal_forward', 'string', 'number');
+  const reverse = entry('delartal_reverse', 'string', 'number');
+  const plan = entry('delartal_plan', 'string', 'number');
+  const sheet = entry('delartal_sheet', 'string', 'string', 'number', 'number');
+  const layout = entry('delartal_layout')();
+
+  const views = {forward: $('view-forward'), reverse: $('view-reverse'), plan: $('view-plan')};
+  const messages = {forward: '', reverse: '', plan: ''};
+  let current = 'forward';
+
+  const say = (view, text) => {
+    messages[view] = text;
+    if (view === current) $('message').textContent = text;
+  };
+
+  // Frekvens -> dioder.
+  function showForward(variant, text) {
+    $(`variant-${variant}`).checked = true;
+    if ($('frequency').value !== text) $('frequency').value = text;
+    const result = $('forward-result');
+    if (text.trim() === '') {
+      result.hidden = true;
+      $('report').textContent = '';
+      say('forward', '');
+      return;
+    }
+    const got = forward(text, variant);
+    const row = got.rader[0];
+    if (!row) {
+      result.hidden = true;
+      $('report').textContent = '';
+      say('forward', got.meddelanden.join('\n'));
+      return;
+    }
+    $('divider').textContent = row.delartal;
+    $('fits').textContent = row.i_matrisen
+      ? 'Ryms i matrisen.'
+      : 'Ryms inte i matrisen: den har plats för delartal 0–1999.';
+    $('drawing').innerHTML = got.matris;
+    const ticks = $('ticks');
+    ticks.replaceChildren(ticks.querySelector('legend'));
+    for (const line of row.dioder.split(' ').filter((name) => /^[A-M]$/.test(name))) {
+      const label = document.createElement('label');
+      const box = document.createElement('input');
+      box.type = 'checkbox';
+      label.append(box, ` ${line}`);
+      ticks.append(label);
+    }
+    ticks.hidden = ticks.children.length === 1;
+    $('report').textContent = got.rapport;
+    result.hidden = false;
+    say('forward', got.obs);
+  }
+
+  // Dioder -> frekvens: the drawn matrix is the input.
+  const toggles = [];
+  for (const [group, name] of layout.grupper.entries()) {
+    const box = document.createElement('div');
+    box.className = 'group';
+    box.setAttribute('role', 'group');
+    box.setAttribute('aria-label', name);
+    const caption = document.createElement('span');
+    caption.className = 'group-name';
+    caption.textContent = name;
+    box.append(caption);
+    for (const line of layout.platser.slice(4 * group, 4 * group + 4)) {
+      if (line === '') {
+        const none = document.createElement('span');
+        none.className = 'no-line';
+        none.textContent = '–';
+        none.title = 'ingen linje';
+        box.append(none);
+        continue;
+      }
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = `line-${line}`;
+      button.className = 'toggle';
+      button.textContent = line;
+      button.setAttribute('aria-pressed', 'false');
+      button.setAttribute('aria-label', `Linje ${line}`);
+      button.addEventListener('click', () => {
+        button.setAttribute('aria-pressed', String(button.getAttribute('aria-pressed') !== 'true'));
+        const board = toggles.filter((t) => t.getAttribute('aria-pressed') === 'true')
+            .map((t) => t.textContent).join(' ');
+        go({view: 'reverse', board}, false);
+      });
+      toggles.push(button);
+      box.append(button);
+    }
+    $('lines').append(box);
+  }
+
+  function showReverse(board) {
+    if ($('board').value !== board) $('board').value = board;
+    if (board.trim() === '') {
+      toggles.forEach((t) => t.setAttribute('aria-pressed', 'false'));
+      fillTable($('reverse'), []);
+      say('reverse', '');
+      return;
+    }
+    const got = reverse(board, 0);
+    fillTable($('reverse'), got.rader);
+    if (got.rader[0]) {
+      const lines = new Set(got.rader[0].dioder.split(' '));
+      toggles.forEach((t) => t.setAttribute('aria-pressed', String(lines.has(t.textContent))));
+    }
+    say('reverse', got.meddelanden.join('\n'));
+  }
+
+  // Kanalplan.
+  const shownRows = 2000;
+  let csvUrl = '';
+  function showPlan(lines) {
+    if ($('plan-input').value !== lines) $('plan-input').value = lines;
+    const got = plan(lines, 0);
+    fillTable($('plan'), got.rader, shownRows);
+    $('plan').caption.textContent = got.rader.length > shownRows
+      ? `Kanalplanen: de första ${shownRows} av ${got.rader.length} raderna; CSV har alla`
+      : 'Kanalplanen';
+    const list = $('plan-messages');
+    list.replaceChildren(...got.meddelanden.map((text) => {
+      const item = document.createElement('li');
+      item.textContent = text;
+      return item;
+    }));
+    const refused = got.meddelanden.length;
+    say('plan', refused ? `${refused} ${refused === 1 ? 'rad' : 'rader'} gav inget; se listan.` : '');
+    updateCsv();
+  }
+
+  function updateCsv() {
+    const delimiter = $('delimiter').value;
+    const csv = sheet($('plan-input').value, 'csv', delimiter.charCodeAt(0), 0).text;
+    if (csvUrl) URL.revokeObjectURL(csvUrl);
+    csvUrl = URL.createObjectURL(new Blob([csv], {type: 'text/csv;charset=utf-8'}));
+    $('csv').href = csvUrl;
+  }
+
+  $('print').addEventListener('click', () => {
+    const cards = sheet($('plan-input').value, 'html', 44, 0).text;
+    const url = URL.createObjectURL(new Blob([cards], {type: 'text/html;charset=utf-8'}));
+    const page = window.open(url, '_blank');
+    if (page) page.addEventListener('load', () => page.print());
+  });
+
+  // The state lives in the URL fragment; each view is a step of the history.
+  function stateOf(hash) {
+    const params = new URLSearchParams(hash.slice(1));
+    if (params.has('r')) return {view: 'reverse', board: params.get('r')};
+    if (params.has('plan')) return {view: 'plan', lines: params.get('plan')};
+    return {view: 'forward', variant: params.get('v') === '2' ? 2 : 1, frequency: params.get('f') ?? ''};
+  }
+
+  function hashOf(state) {
+    if (state.view === 'reverse') return `#r=${encodeURIComponent(state.board)}`;
+    if (state.view === 'plan') return `#plan=${encodeURIComponent(state.lines)}`;
+    return `#v=${state.variant}&f=${encodeURIComponent(state.frequency)}`;
+  }
+
+  function show(state) {
+    current = state.view;
+    for (const [name, view] of Object.entries(views)) view.hidden = name !== state.view;
+    for (const name of Object.keys(views)) {
+      const tab = $(`tab-${name}`);
+      if (name === state.view) tab.setAttribute('aria-current', 'page');
+      else tab.removeAttribute('aria-current');
+    }
+    if (state.view === 'forward') showForward(state.variant, state.frequency);
+    if (state.view === 'reverse') showReverse(state.board);
+    if (state.view === 'plan') showPlan(state.lines);
+    $('message').textContent = messages[state.view];
+  }
+
+  // A new view is a new step of the history; an edit within one replaces it.
+  function go(state, newStep) {
+    const hash = hashOf(state);
+    if (hash !== location.hash) history[newStep ? 'pushState' : 'replaceState'](null, '', hash);
+    show(state);
+  }
+
+  const forwardState = () => ({
+    view: 'forward', variant: $('variant-2').checked ? 2 : 1, frequency: $('frequency').value});
+  $('frequency').addEventListener('input', () => go(forwardState(), false));
+  $('variant-1').addEventListener('change', () => go(forwardState(), false));
+  $('variant-2').addEventListener('change', () => go(forwardState(), false));
+  $('board').addEventListener('input', () => go({view: 'reverse', board: $('board').value}, false));
+  let planTimer = 0;
+  $('plan-input').addEventListener('input', () => {
+    clearTimeout(planTimer);
+    planTimer = setTimeout(() => go({view: 'plan', lines: $('plan-input').value}, false), 150);
+  });
+  $('delimiter').addEventListener('change', updateCsv);
+
+  // The tabs keep what each view holds.
+  const last = {
+    forward: () => forwardState(),
+    reverse: () => ({view: 'reverse', board: $('board').value}),
+    plan: () => ({view: 'plan', lines: $('plan-input').value}),
+  };
+  for (const name of Object.keys(views)) {
+    $(`tab-${name}`).addEventListener('click', (event) => {
+      event.preventDefault();
+      if (name !== current) go(last[name](), true);
+    });
+  }
+  window.addEventListener('popstate', () => show(stateOf(location.hash)));
+  window.addEventListener('hashchange', () => show(stateOf(location.hash)));
+
+  show(stateOf(location.hash));
+  document.documentElement.dataset.ready = 'true';
+}
+
+if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+  navigator.serviceWorker.register('sw.js');
+}
+createDelartal().then(start, () => {
+  $('message').textContent = 'Sidans räknekärna kunde inte startas i den här webbläsaren.';
+});
