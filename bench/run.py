@@ -16,6 +16,14 @@
    its loader's, raw and gzipped (goal: at most 60 KiB gzipped together),
    and under node the time of one forward and one reverse call (goal: under
    0.1 ms) and of the whole-band plan to CSV (goal: under 0.5 s).
+6. Where Chromium, its driver and selenium are installed, the page in
+   headless Chromium against a local server: the site and the single file
+   gzipped (goals: at most 100 KiB each), from navigation to a link's result
+   (goal: under 200 ms), from a keystroke or a tap on a line to its result
+   (goal: under 16 ms), the whole-band plan to a ready CSV download (goal:
+   under 1 s); and Lighthouse 12.2.3 (npm, pinned in bench/package-lock.json)
+   with its mobile settings: performance at least 95, accessibility and best
+   practices 100.
 
 Usage: bench/run.py [BUILD_DIR]   (default bench/out/build)
 Needs valgrind and GNU time (Debian packages valgrind and time).
@@ -131,6 +139,45 @@ def web():
     print(f"under node: one forward call {calls['forward_ms']:.4f} ms, one reverse call "
           f"{calls['reverse_ms']:.4f} ms (goal < 0.1 ms); the whole-band plan to CSV, "
           f"{calls['whole_band_rows']} rows, {calls['whole_band_csv_ms']:.0f} ms (goal < 500 ms)")
+    page()
+
+
+def page():
+    if not os.path.exists("/usr/bin/chromedriver"):
+        print("the page: not measured, chromium-driver is not installed")
+        return
+    web_build = os.path.join(ROOT, "build-web")
+    figures = json.loads(subprocess.run(
+        ["/usr/bin/python3", os.path.join(ROOT, "bench", "page_figures.py"), web_build],
+        capture_output=True, check=True).stdout)
+    print(f"the site gzipped {figures['site_gzip_kib']:.1f} KiB, the single file gzipped "
+          f"{figures['single_file_gzip_kib']:.1f} KiB (goals <= 100 KiB)")
+    print(f"in Chromium: a link's result {figures['link_to_result_ms']:.0f} ms after navigation "
+          f"(goal < 200 ms); keystroke to result {figures['keystroke_ms']:.2f} ms, tap to result "
+          f"{figures['tap_ms']:.2f} ms (goal < 16 ms); the whole-band plan to a ready CSV "
+          f"{figures['whole_band_csv_ms']:.0f} ms (goal < 1000 ms)")
+    bench = os.path.join(ROOT, "bench")
+    subprocess.run(["npm", "ci", "--ignore-scripts", "--no-audit", "--no-fund"], cwd=bench,
+                   check=True, stdout=subprocess.DEVNULL)
+    server = subprocess.Popen(["python3", "-m", "http.server", "8631", "--bind", "127.0.0.1",
+                               "-d", os.path.join(web_build, "site")],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    report = os.path.join(bench, "out", "lighthouse.json")
+    try:
+        subprocess.run([os.path.join(bench, "node_modules", ".bin", "lighthouse"),
+                        "http://127.0.0.1:8631/#v=2&f=141.40625", "--quiet",
+                        "--only-categories=performance,accessibility,best-practices",
+                        "--chrome-flags=--headless=new --no-sandbox", "--output=json",
+                        "--output-path=" + report],
+                       env={**os.environ, "CHROME_PATH": "/usr/bin/chromium"}, check=True)
+    finally:
+        server.terminate()
+    with open(report, encoding="utf-8") as file:
+        categories = json.load(file)["categories"]
+    scores = ", ".join(f"{c['title'].lower()} {round(c['score'] * 100)}"
+                       for c in categories.values())
+    print(f"Lighthouse 12.2.3, mobile: {scores} (goals: performance >= 95, "
+          "accessibility 100, best practices 100)")
 
 
 if __name__ == "__main__":

@@ -99,3 +99,30 @@ if(DELARTAL_WINDOWS_ZIP AND NOT WIN32)
     message(STATUS "No MinGW-w64 (g++-mingw-w64-x86-64): no Windows zip")
   endif()
 endif()
+
+# The web zip, the site and the single file, comes from an emscripten build of
+# its own, made inside this one where emscripten is installed.
+if(DELARTAL_WEB_ZIP AND NOT EMSCRIPTEN)
+  find_file(DELARTAL_EMSCRIPTEN_TOOLCHAIN Emscripten.cmake
+            PATHS /usr/share/emscripten/cmake/Modules/Platform NO_DEFAULT_PATH)
+  if(DELARTAL_EMSCRIPTEN_TOOLCHAIN)
+    set(web_build ${PROJECT_BINARY_DIR}/web)
+    set(web_name delartal-${PROJECT_VERSION}-web)
+    add_custom_target(web_zip ALL
+      COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
+              ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${web_build}
+              -DCMAKE_TOOLCHAIN_FILE=${DELARTAL_EMSCRIPTEN_TOOLCHAIN} -DCMAKE_BUILD_TYPE=MinSizeRel
+      COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
+              ${CMAKE_COMMAND} --build ${web_build} --target page
+      COMMAND ${CMAKE_COMMAND} -E rm -rf ${web_build}/${web_name}
+      COMMAND ${CMAKE_COMMAND} -E copy_directory ${web_build}/site ${web_build}/${web_name}/site
+      COMMAND ${CMAKE_COMMAND} -E copy ${web_build}/delartal.html ${web_build}/${web_name}/
+      COMMAND ${CMAKE_COMMAND} -E chdir ${web_build}
+              ${CMAKE_COMMAND} -E tar cf ${PROJECT_BINARY_DIR}/${web_name}.zip --format=zip
+              ${web_name}
+      COMMENT "Building the page's zip with emscripten"
+      VERBATIM)
+  else()
+    message(STATUS "No emscripten: no web zip")
+  endif()
+endif()

@@ -238,6 +238,7 @@ function start(core) {
 
   show(stateOf(location.hash));
   document.documentElement.dataset.ready = 'true';
+  performance.mark('delartal-answered');
 }
 
 if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {

@@ -1,0 +1,111 @@
+#!/usr/bin/python3
+"""The page's figures, in headless Chromium against a local server: its size
+as transferred, gzipped, and the single file's; from navigation to a link's
+result on screen; from a keystroke, and from a tap on a line, to the new
+result; the whole-band plan to a ready CSV download. Prints JSON.
+
+Usage: page_figures.py WEB_BUILD   (run with Debian's /usr/bin/python3)
+"""
+import functools
+import gzip
+import http.server
+import json
+import os
+import sys
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.support.ui import WebDriverWait
+
+WEB_BUILD = sys.argv[1]
+SITE = os.path.join(WEB_BUILD, "site")
+
+
+def gzipped(paths):
+    total = 0
+    for path in paths:
+        with open(path, "rb") as file:
+            total += len(gzip.compress(file.read(), 9))
+    return total
+
+
+def serve(folder):
+    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
+    handler.log_message = lambda *args: None
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+def main():
+    options = webdriver.ChromeOptions()
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800"]:
+        options.add_argument(argument)
+    driver = webdriver.Chrome(options=options,
+                              service=webdriver.ChromeService("/usr/bin/chromedriver"))
+    base = serve(SITE)
+    figures = {
+        "site_gzip_kib": gzipped(os.path.join(SITE, name) for name in os.listdir(SITE)) / 1024,
+        "single_file_gzip_kib": gzipped([os.path.join(WEB_BUILD, "delartal.html")]) / 1024,
+    }
+    try:
+        best = float("inf")
+        for _ in range(5):
+            driver.get("about:blank")
+            driver.get(base + "#v=2&f=141.40625")
+            WebDriverWait(driver, 30).until(
+                lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+            best = min(best, driver.execute_script(  # navigation starts at 0
+                "return performance.getEntriesByName('delartal-answered')[0].startTime"))
+        figures["link_to_result_ms"] = best
+        # One keystroke: the event handled and its result laid out.
+        figures["keystroke_ms"] = driver.execute_script("""
+            const field = document.getElementById('frequency');
+            let best = Infinity;
+            for (let i = 0; i < 50; ++i) {
+              field.value = i % 2 ? '146.03125' : '146.0312';
+              const start = performance.now();
+              field.dispatchEvent(new Event('input'));
+              document.getElementById('report').getBoundingClientRect();
+              best = Math.min(best, performance.now() - start);
+            }
+            return best;""")
+        driver.get(base + "#r=")
+        WebDriverWait(driver, 30).until(
+            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+        figures["tap_ms"] = driver.execute_script("""
+            const line = document.getElementById('line-J');
+            let best = Infinity;
+            for (let i = 0; i < 50; ++i) {
+              const start = performance.now();
+              line.click();
+              document.getElementById('reverse').getBoundingClientRect();
+              best = Math.min(best, performance.now() - start);
+            }
+            return best;""")
+        driver.get(base + "#plan=")
+        WebDriverWait(driver, 30).until(
+            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+        driver.execute_script("document.getElementById('plan-input').value = '140.4:265.3875'")
+        # The CSV link is ready once its blob is in place; the 150 ms the page
+        # waits for the typing to pause are not counted.
+        figures["whole_band_csv_ms"] = driver.execute_script("""
+            const input = document.getElementById('plan-input');
+            const link = document.getElementById('csv');
+            const before = link.href;
+            return new Promise((done) => {
+              const start = performance.now();
+              new MutationObserver((changes, observer) => {
+                if (link.href === before) return;
+                observer.disconnect();
+                done(performance.now() - start - 150);
+              }).observe(link, {attributes: true});
+              input.dispatchEvent(new Event('input'));
+            });""")
+    finally:
+        driver.quit()
+    print(json.dumps(figures))
+
+
+if __name__ == "__main__":
+    main()
