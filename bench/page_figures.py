@@ -15,6 +15,7 @@ import sys
 import threading
 
 from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
 WEB_BUILD = sys.argv[1]
@@ -30,8 +31,11 @@ def gzipped(paths):
 
 
 def serve(folder):
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
-    handler.log_message = lambda *args: None
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return f"http://127.0.0.1:{server.server_address[1]}/"
@@ -42,7 +46,7 @@ def main():
     for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800"]:
         options.add_argument(argument)
     driver = webdriver.Chrome(options=options,
-                              service=webdriver.ChromeService("/usr/bin/chromedriver"))
+                              service=Service(executable_path="/usr/bin/chromedriver"))
     base = serve(SITE)
     figures = {
         "site_gzip_kib": gzipped(os.path.join(SITE, name) for name in os.listdir(SITE)) / 1024,

@@ -241,7 +241,9 @@ function start(core) {
   performance.mark('delartal-answered');
 }
 
-if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+// The site keeps its files for offline use; the single file needs nothing kept.
+const isSite = document.querySelector('link[rel="manifest"]') !== null;
+if (isSite && 'serviceWorker' in navigator && location.protocol.startsWith('http')) {
   navigator.serviceWorker.register('sw.js');
 }
 createDelartal().then(start, () => {

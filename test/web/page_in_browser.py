@@ -18,6 +18,7 @@ import functools
 import http.server
 import json
 import os
+import re
 import subprocess
 import sys
 import threading
@@ -25,7 +26,9 @@ import time
 import urllib.parse
 
 from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 WEB_BUILD, DELARTAL, PLAN, OUT = sys.argv[1:5]
@@ -42,8 +45,11 @@ def check(name, condition, detail=""):
 
 def serve(folder):
     """The site on 127.0.0.1, on a free port, for as long as this runs."""
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
-    handler.log_message = lambda *args: None
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return f"http://127.0.0.1:{server.server_address[1]}/"
@@ -57,7 +63,7 @@ def browser(downloads):
         options.add_argument(argument)
     options.add_experimental_option("prefs", {"download.default_directory": downloads,
                                               "download.prompt_for_download": False})
-    service = webdriver.ChromeService(executable_path="/usr/bin/chromedriver")
+    service = Service(executable_path="/usr/bin/chromedriver")
     return webdriver.Chrome(options=options, service=service)
 
 
@@ -105,20 +111,20 @@ def typing(driver, base):
              (2, "140.1"), (1, "")]
     for variant, text in cases:
         driver.find_element(By.ID, f"variant-{variant}").click()
-        field.clear()
+        field.send_keys(Keys.CONTROL + "a", Keys.DELETE)
         field.send_keys(text)
-        report, notice = delartal_report(variant, text.replace(",", "."))
         _, refusal = plan_says(["-v", str(variant), "--", text]) if text else ("", "")
+        report, notice = delartal_report(variant, text.replace(",", "."))
         shown = text_of(driver, "report")
         message = text_of(driver, "message")
-        if report:
+        if text and not refusal:
             check(f"{text} with variant {variant}: delartal's report, and its notice",
                   shown == report and message == notice, (shown, report, message, notice))
         else:
             check(f"{text or 'nothing'} with variant {variant}: no stale result, "
                   "delartal-plan's message", shown == "" and message == refusal,
                   (shown, message, refusal))
-    field.clear()
+    field.send_keys(Keys.CONTROL + "a", Keys.DELETE)
     field.send_keys("146.0375")
     ticks = driver.find_elements(By.CSS_SELECTOR, "#ticks input[type=checkbox]")
     check("a tick box for each diode of 451", [t.find_element(By.XPATH, "..").text for t in ticks]
@@ -140,7 +146,7 @@ def tapping(driver, base):
     check("the keyboard toggles a line as a tap does", table(driver, "reverse") == csv_rows(out))
     board = driver.find_element(By.ID, "board")
     for text in ["1999", "x x x x  x V x x  x V x V  x x x V", "K J", "J F D M X", "145.6"]:
-        board.clear()
+        board.send_keys(Keys.CONTROL + "a", Keys.DELETE)
         board.send_keys(text)
         out, err = plan_says(["-r", "-f", "csv", "--", text])
         check(f"the typed board {text!r}: delartal-plan -r's rows and message",
@@ -182,10 +188,14 @@ def download_and_print(driver, base, downloads):
     with open(path, "rb") as file:
         got = file.read()
     check("the downloaded CSV is delartal-plan's, byte for byte", got == out.encode(), got[:200])
-    before = set(driver.window_handles)
+    # The button opens the cards and calls the browser's print dialogue; here
+    # the sheet it opens is printed to PDF by the same engine instead.
+    driver.execute_script("window.open = (url) => { window.cardsOpened = url; return null; };")
     driver.find_element(By.ID, "print").click()
-    WebDriverWait(driver, 30).until(lambda d: len(d.window_handles) > len(before))
-    driver.switch_to.window((set(driver.window_handles) - before).pop())
+    url = driver.execute_script("return window.cardsOpened")
+    page = driver.current_window_handle
+    driver.switch_to.new_window("tab")
+    driver.get(url)
     pdf = os.path.join(OUT, "kort.pdf")
     printed = driver.execute_cdp_cmd("Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69,
                                                          "preferCSSPageSize": True})
@@ -196,10 +206,11 @@ def download_and_print(driver, base, downloads):
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
     words = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
     check(f"the cards print to PDF, {count} cards three to a page",
-          f"Pages:          {-(-count // 3)}" in info and "SK0RK repeater" in words
+          re.search(rf"^Pages:\s+{-(-count // 3)}$", info, re.M) and "SK0RK repeater" in words
           and "Kanal 146.0375 MHz" in words, info)
+    driver.save_screenshot(os.path.join(OUT, "kort.png"))
     driver.close()
-    driver.switch_to.window(before.pop())
+    driver.switch_to.window(page)
 
 
 def offline(driver, base):
