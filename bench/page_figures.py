@@ -6,17 +6,16 @@ result; the whole-band plan to a ready CSV download. Prints JSON.
 
 Usage: page_figures.py WEB_BUILD   (run with Debian's /usr/bin/python3)
 """
-import functools
 import gzip
-import http.server
 import json
 import os
 import sys
-import threading
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
+                                "test", "web"))
+from local_site import chromium, serve  # noqa: E402
 
 WEB_BUILD = sys.argv[1]
 SITE = os.path.join(WEB_BUILD, "site")
@@ -30,23 +29,8 @@ def gzipped(paths):
     return total
 
 
-def serve(folder):
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-
-    handler = functools.partial(Quiet, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return f"http://127.0.0.1:{server.server_address[1]}/"
-
-
 def main():
-    options = webdriver.ChromeOptions()
-    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800"]:
-        options.add_argument(argument)
-    driver = webdriver.Chrome(options=options,
-                              service=Service(executable_path="/usr/bin/chromedriver"))
+    driver = chromium()
     base = serve(SITE)
     figures = {
         "site_gzip_kib": gzipped(os.path.join(SITE, name) for name in os.listdir(SITE)) / 1024,

@@ -14,19 +14,14 @@ in test/web/node_modules (npm ci). Run it with Debian's /usr/bin/python3.
 Prints one line per check and a closing 'N passed, M failed'.
 """
 import base64
-import functools
-import http.server
-import json
 import os
 import re
 import subprocess
 import sys
-import threading
 import time
 import urllib.parse
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+from local_site import chromium, serve
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -43,28 +38,9 @@ def check(name, condition, detail=""):
     print(("ok     " if condition else "FAILED ") + name + ("" if condition else ": " + str(detail)[:600]))
 
 
-def serve(folder):
-    """The site on 127.0.0.1, on a free port, for as long as this runs."""
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-
-    handler = functools.partial(Quiet, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return f"http://127.0.0.1:{server.server_address[1]}/"
-
-
 def browser(downloads):
-    options = webdriver.ChromeOptions()
-    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                     "--window-size=1280,800", "--disable-background-networking",
-                     "--disable-component-update", "--no-first-run"]:
-        options.add_argument(argument)
-    options.add_experimental_option("prefs", {"download.default_directory": downloads,
-                                              "download.prompt_for_download": False})
-    service = Service(executable_path="/usr/bin/chromedriver")
-    return webdriver.Chrome(options=options, service=service)
+    return chromium({"download.default_directory": downloads,
+                     "download.prompt_for_download": False})
 
 
 def delartal_report(variant, text):
