@@ -4,9 +4,10 @@
 import {readFileSync} from 'node:fs';
 import {performance} from 'node:perf_hooks';
 import {createRequire} from 'node:module';
+import {resolve} from 'node:path';
 
 const modulePath = process.argv[2];
-const createDelartal = createRequire(import.meta.url)(modulePath);
+const createDelartal = createRequire(import.meta.url)(resolve(modulePath));
 const core = await createDelartal({wasmBinary: readFileSync(modulePath.replace(/\.js$/, '.wasm'))});
 const forward = core.cwrap('delartal_forward', 'string', ['string', 'number']);
 const reverse = core.cwrap('delartal_reverse', 'string', ['string', 'number']);

@@ -31,7 +31,9 @@ function start(core) {
   const reverse = entry('delartal_reverse', 'string', 'number');
   const plan = entry('delartal_plan', 'string', 'number');
   const sheet = entry('delartal_sheet', 'string', 'string', 'number', 'number');
+  const drawing = entry('delartal_drawing', 'number');
   const layout = entry('delartal_layout')();
+  let drawn = -1;
 
   const views = {forward: $('view-forward'), reverse: $('view-reverse'), plan: $('view-plan')};
   const messages = {forward: '', reverse: '', plan: ''};
@@ -65,7 +67,10 @@ function start(core) {
     $('fits').textContent = row.i_matrisen
       ? 'Ryms i matrisen.'
       : 'Ryms inte i matrisen: den har plats för delartal 0–1999.';
-    $('drawing').innerHTML = got.matris;
+    if (row.delartal !== drawn) {
+      $('drawing').innerHTML = drawing(row.delartal).matris;
+      drawn = row.delartal;
+    }
     const ticks = $('ticks');
     ticks.replaceChildren(ticks.querySelector('legend'));
     for (const line of row.dioder.split(' ').filter((name) => /^[A-M]$/.test(name))) {
@@ -248,4 +253,5 @@ if (isSite && 'serviceWorker' in navigator && location.protocol.startsWith('http
 }
 createDelartal().then(start, () => {
   $('message').textContent = 'Sidans räknekärna kunde inte startas i den här webbläsaren.';
+  document.documentElement.dataset.ready = 'failed';
 });

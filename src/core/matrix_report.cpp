@@ -61,13 +61,18 @@ std::array<Pattern, 4> digit_patterns(std::int32_t n) {
 bool printN(TextSink& out, float f, std::int32_t ver) {
   const std::optional<std::int32_t> n = divider_for(f, ver);
   if (!n) return false;
-  const std::array<Pattern, 4> bcd = digit_patterns(*n);
+  print_report(out, f, *n);
+  return true;
+}
+
+void print_report(TextSink& out, float f, std::int32_t n) {
+  const std::array<Pattern, 4> bcd = digit_patterns(n);
 
   TextBuffer<256> report;
   report.append("\n\n\n Frekvensen ");
   report.append(four_decimals(f).view());
   report.append(" ger delartalet ");
-  report.append_decimal(static_cast<std::uint64_t>(*n));
+  report.append_decimal(static_cast<std::uint64_t>(n));
   report.append("\n\n  Dioder i matrisen\n\n  ");
   report.append(bcd[0].data());
   report.append("  ");
@@ -80,7 +85,6 @@ bool printN(TextSink& out, float f, std::int32_t ver) {
   report.append(label_row);
   report.append("\n\n");
   out.write(report.view());
-  return true;
 }
 
 }  // namespace delartal

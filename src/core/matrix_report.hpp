@@ -39,4 +39,8 @@ std::array<Pattern, 4> digit_patterns(std::int32_t n);
 // false when divider_for has no divider for them.
 bool printN(TextSink& out, float f, std::int32_t ver);
 
+// The report for frequency f and its divider n (0..9999), as printN writes
+// it, for a caller that has the divider already.
+void print_report(TextSink& out, float f, std::int32_t n);
+
 }  // namespace delartal

@@ -182,8 +182,11 @@ int run_dialogue(ByteSource& source, TextSink& out, TextSink& err) {
     const std::optional<float> freq = read_float(in);
     if (freq && ended_at_decimal_comma(in)) console.warn(decimal_comma);
     const std::optional<std::int32_t> n = freq ? divider_for(*freq, choice) : std::nullopt;
-    if (n) notice_channel(console, *freq, *n, choice);
-    if (n && printN(out, *freq, choice)) break;
+    if (n) {
+      notice_channel(console, *freq, *n, choice);
+      print_report(out, *freq, *n);
+      break;
+    }
     if (!console.refuse(!freq ? not_a_number : choice == 1 ? outside_band_1 : outside_band_2))
       return console.stop_at_failed_write();
     inside_line = false;

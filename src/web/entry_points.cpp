@@ -81,7 +81,6 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
 struct Report {
   std::string lines;
   std::string notice;
-  std::string drawing;
 };
 
 Report report_of(std::string_view typed, std::int32_t variant) {
@@ -93,7 +92,7 @@ Report report_of(std::string_view typed, std::int32_t variant) {
   // The report opens with the three line ends that follow the answer, and
   // closes with the empty line before the closing prompt.
   const std::string_view text = out.text();
-  Report report{std::string(text.substr(3, text.size() - 4)), {}, plan::matrix_drawing(*n)};
+  Report report{std::string(text.substr(3, text.size() - 4)), {}};
   if (!shows_channel(frequency->value, *n, variant)) {
     report.notice =
         "Obs: " + std::string(channel_notice(frequency->value, *n, variant).view()) + ".";
@@ -107,8 +106,7 @@ std::string forward(std::string_view typed, std::int32_t variant) {
   if (variant != 1 && variant != 2) variant = 1;
   const Report report = report_of(typed, variant);
   return run("json", {}, variant, typed) + ",\"rapport\":" + plan::json_string(report.lines) +
-         ",\"obs\":" + plan::json_string(report.notice) +
-         ",\"matris\":" + plan::json_string(report.drawing) + "}";
+         ",\"obs\":" + plan::json_string(report.notice) + "}";
 }
 
 std::string reverse(std::string_view board, std::int32_t variant) {
@@ -125,6 +123,11 @@ std::string sheet(std::string_view lines, std::string_view format, char delimite
     return run("csv", {delimiter == ';' ? "-d;" : "-d,"}, variant, std::nullopt, lines) + "}";
   }
   return run("html", {}, variant, std::nullopt, lines) + "}";
+}
+
+std::string drawing(std::int32_t divider) {
+  const bool drawn = divider >= 0 && divider <= 9999;
+  return "{\"matris\":" + plan::json_string(drawn ? plan::matrix_drawing(divider) : "") + "}";
 }
 
 std::string layout() {

@@ -18,10 +18,14 @@ namespace delartal::web {
 // A typed frequency, read as delartal-plan reads an argument, with variant 1
 // or 2. Adds "rapport": delartal's report lines for it, from " Frekvensen"
 // down to the label row, each ended by a line end, byte for byte as delartal
-// prints them; "obs": the channel notice where the frequency shown is not its
-// divider's channel; and "matris": the matrix drawn as on the cards, in SVG.
-// All three are "" when the frequency is refused.
+// prints them; and "obs": the channel notice where the frequency shown is not
+// its divider's channel. Both are "" when the frequency is refused.
 std::string forward(std::string_view typed, std::int32_t variant);
+
+// The matrix of divider n (0..9999) drawn as on the cards, in SVG:
+// {"matris":"<svg ..."}; "" for any other n. Apart from forward(), so that a
+// page draws only when the divider changes.
+std::string drawing(std::int32_t divider);
 
 // A board as delartal-plan -r reads one: a divider, the lines with a diode
 // ("J F D M") or a pattern row. Variant 1 or 2, or 0 for both.

@@ -29,6 +29,10 @@ const char* delartal_plan(const char* lines, int variant) {
   return kept(delartal::web::plan(lines, variant));
 }
 
+const char* delartal_drawing(int divider) {
+  return kept(delartal::web::drawing(divider));
+}
+
 const char* delartal_layout() {
   return kept(delartal::web::layout());
 }
