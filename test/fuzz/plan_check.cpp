@@ -10,6 +10,7 @@
 #include "plan.hpp"
 #include "reference_divider.hpp"
 #include "reference_read.hpp"
+#include "reference_text.hpp"
 #include "support.hpp"
 
 namespace delartal::test {
@@ -155,44 +156,19 @@ std::optional<std::string> decimal_field(std::string text, const Mode& mode) {
   return text;
 }
 
-// The pattern of a digit, "x V x V" for 5.
-std::string pattern(std::int64_t digit) {
-  std::string text;
-  for (int bit = 3; bit >= 0; --bit) {
-    if (bit != 3) text += ' ';
-    text += ((digit >> bit) & 1) != 0 ? 'V' : 'x';
-  }
-  return text;
-}
-
-// The channel of a divider, 12.5 kHz a step above twice the offset.
-std::string channel(std::int64_t divider, int variant) {
-  const std::uint64_t units =
-      (variant == 1 ? 1'404'000U : 1'402'000U) + 125 * static_cast<std::uint64_t>(divider);
-  std::string fraction = std::to_string(units % 10000);
-  return std::to_string(units / 10000) + "." + std::string(4 - fraction.size(), '0') + fraction;
-}
-
 // The four patterns of fields [first, first + 4), thousands first.
 bool patterns_match(const std::vector<std::string>& fields, std::size_t first,
                     std::int64_t divider) {
-  return fields[first] == pattern(divider / 1000) &&
-         fields[first + 1] == pattern(divider / 100 % 10) &&
-         fields[first + 2] == pattern(divider / 10 % 10) &&
-         fields[first + 3] == pattern(divider % 10);
+  return fields[first] == reference::pattern(divider / 1000) &&
+         fields[first + 1] == reference::pattern(divider / 100 % 10) &&
+         fields[first + 2] == reference::pattern(divider / 10 % 10) &&
+         fields[first + 3] == reference::pattern(divider % 10);
 }
 
 // A whole text as the reference reads it; a NaN when it is not all number.
 float reference_value(const std::string& text) {
   const reference::FloatRead read = reference::read_float(text);
   return read.length == text.size() && read.length > 0 ? read.value : std::nanf("");
-}
-
-std::string four_decimals(float f) {
-  const std::uint64_t shown = reference::ten_thousandths(f);
-  std::string fraction = std::to_string(shown % 10000);
-  return (f < 0 ? "-" : "") + std::to_string(shown / 10000) + "." +
-         std::string(4 - fraction.size(), '0') + fraction;
 }
 
 std::string check_forward(const std::vector<std::string>& fields, const Mode& mode) {
@@ -205,11 +181,14 @@ std::string check_forward(const std::vector<std::string>& fields, const Mode& mo
   const int variant = fields[1] == "1" ? 1 : fields[1] == "2" ? 2 : 0;
   if (!std::isfinite(f) || variant == 0) return "frequency " + fields[0];
   const std::int64_t divider = reference::divider_steps(f, variant).divider;
-  if (fields[3] != std::to_string(divider) || *shown != four_decimals(f) ||
-      *kanal != channel(divider, variant) || !patterns_match(fields, 6, divider)) {
+  const std::string expected_shown = reference::four_decimals(reference::ten_thousandths(f));
+  const std::string expected_channel =
+      reference::four_decimals(reference::channel(divider, variant));
+  if (fields[3] != std::to_string(divider) || *shown != expected_shown ||
+      *kanal != expected_channel || !patterns_match(fields, 6, divider)) {
     return fields[0] + " gives " + fields[2] + " " + fields[3] + " " + fields[10] +
-           ", the reference " + four_decimals(f) + " " + std::to_string(divider) + " " +
-           channel(divider, variant);
+           ", the reference " + expected_shown + " " + std::to_string(divider) + " " +
+           expected_channel;
   }
   return {};
 }
@@ -219,7 +198,8 @@ std::string check_reverse(const std::vector<std::string>& fields, const Mode& mo
   const std::int64_t divider = std::stoll(fields[0]);
   const int variant = std::stoi(fields[1]);
   const auto kanal = decimal_field(fields[2], mode);
-  if (!kanal || *kanal != channel(divider, variant) || !patterns_match(fields, 7, divider)) {
+  if (!kanal || *kanal != reference::four_decimals(reference::channel(divider, variant)) ||
+      !patterns_match(fields, 7, divider)) {
     return "divider " + fields[0] + ": channel " + fields[2];
   }
   for (const std::string& end : {fields[3], fields[4]}) {

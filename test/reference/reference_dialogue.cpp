@@ -7,20 +7,12 @@
 #include "dialogue_text.hpp"
 #include "reference_divider.hpp"
 #include "reference_read.hpp"
+#include "reference_text.hpp"
 
 namespace delartal::reference {
 namespace {
 
 namespace text = delartal::test;
-
-std::string pattern(std::int64_t digit) {
-  std::string text;
-  for (int bit = 3; bit >= 0; --bit) {
-    if (bit != 3) text += ' ';
-    text += ((digit >> bit) & 1) != 0 ? 'V' : 'x';
-  }
-  return text;
-}
 
 std::string report(const std::string& shown, std::int64_t divider) {
   return "\n\n\n Frekvensen " + shown + " ger delartalet " + std::to_string(divider) +
@@ -73,18 +65,6 @@ struct Screen {
     left = true;
   }
 };
-
-// Channel n of the variant in ten-thousandths of a MHz: twice the offset, and
-// 12.5 kHz a divider.
-std::uint64_t channel(std::int64_t divider, int variant) {
-  return (variant == 1 ? 1'404'000U : 1'402'000U) + 125 * static_cast<std::uint64_t>(divider);
-}
-
-std::string four_decimals(std::uint64_t ten_thousandths) {
-  std::string fraction = std::to_string(ten_thousandths % 10000);
-  fraction.insert(0, 4 - fraction.size(), '0');
-  return std::to_string(ten_thousandths / 10000) + "." + fraction;
-}
 
 }  // namespace
 
