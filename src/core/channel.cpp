@@ -8,13 +8,6 @@
 namespace delartal {
 namespace {
 
-// Ten-thousandths of a MHz: channel 0 lies at twice the variant's offset, and
-// each divider adds 125 of them.
-std::uint64_t channel_units(std::int32_t n, std::int32_t ver) {
-  const std::uint64_t base = ver == 1 ? 1'404'000 : 1'402'000;
-  return base + 125 * static_cast<std::uint64_t>(n);
-}
-
 TextBuffer<32> decimals_of(std::uint64_t units, int decimals) {
   TextBuffer<32> text;
   text.append_decimal(units / 10000);
@@ -27,6 +20,13 @@ TextBuffer<32> decimals_of(std::uint64_t units, int decimals) {
 }
 
 }  // namespace
+
+// Channel 0 lies at twice the variant's offset, and each divider adds 125
+// ten-thousandths of a MHz.
+std::uint64_t channel_units(std::int32_t n, std::int32_t ver) {
+  const std::uint64_t base = ver == 1 ? 1'404'000 : 1'402'000;
+  return base + 125 * static_cast<std::uint64_t>(n);
+}
 
 TextBuffer<32> channel_frequency(std::int32_t n, std::int32_t ver) {
   return decimals_of(channel_units(n, ver), 4);

@@ -7,6 +7,10 @@
 
 namespace delartal {
 
+// The channel of divider n (0..9999) with variant ver (1 or 2) in
+// ten-thousandths of a MHz: exact, for sums on channels.
+std::uint64_t channel_units(std::int32_t n, std::int32_t ver);
+
 // The channel of divider n (0..9999) with variant ver (1 or 2), in exact
 // decimal: 140.4 + n * 0.0125 MHz for variant 1, 140.2 + n * 0.0125 for
 // variant 2, with four decimals ("146.0375"), as the report shows frequencies.

@@ -76,7 +76,7 @@ std::string card(const CardText& text) {
     html += "<p class=\"warning\">Ryms inte i matrisen: den har plats för delartal 0–1999.</p>\n";
   }
   html += matrix_drawing(divider) + pattern_rows(divider);
-  html += "<div class=\"fields\"><span>Kanalnamn</span><span class=\"blank\">" +
+  html += "<div class=\"fields\"><span>Kanalnamn</span><span class=\"blank written\">" +
           escaped(text.name) +
           "</span>"
           "<span>Anropssignal</span><span class=\"blank\"></span>"
@@ -156,9 +156,13 @@ body { margin: 0; font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt
 .diode { fill: #000; }
 .tick { fill: #fff; stroke: #000; stroke-width: 1.2; }
 .pattern { margin: 1mm 0; font-family: "DejaVu Sans Mono", monospace; font-size: 11pt; }
-.fields { display: grid; grid-template-columns: auto 1fr auto 1fr auto 1fr; gap: 2mm;
+.fields { display: grid; grid-template-columns: auto 2fr auto 1fr auto 1fr; gap: 2mm;
           align-items: end; margin-top: 2mm; }
-.blank { border-bottom: 0.3mm solid #000; height: 6mm; }
+.blank { border-bottom: 0.3mm solid #000; height: 6mm; min-width: 0; }
+/* A name of any length stays in its box, on up to two lines, then "…". */
+.written { height: auto; min-height: 6mm; font-size: 9pt; line-height: 1.2;
+           overflow-wrap: anywhere; overflow: hidden; display: -webkit-box;
+           -webkit-box-orient: vertical; -webkit-line-clamp: 2; }
 </style>
 </head>
 <body>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "decimal_range.hpp"
 #include "typed_frequency.hpp"
 
 namespace delartal::plan {
@@ -11,11 +12,58 @@ bool is_blank(char c) {
   return c == ' ' || c == '\t' || c == '\r';
 }
 
+// A "#" inside quotes is part of a name ("Rö #1").
 std::string_view without_comment(std::string_view line) {
+  bool quoted = false;
   for (std::size_t at = 0; at < line.size(); ++at) {
-    if (line[at] == '#' && (at == 0 || is_blank(line[at - 1]))) return line.substr(0, at);
+    if (line[at] == '"') quoted = !quoted;
+    if (!quoted && line[at] == '#' && (at == 0 || is_blank(line[at - 1]))) {
+      return line.substr(0, at);
+    }
   }
   return line;
+}
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Where a frequency or range ends in `head`, a text without tabs or
+// semicolons: at its first space, or earlier at a comma that follows a whole
+// frequency and comes before no digit ("145.600,SK0RK"), since "145,600" is a
+// decimal comma.
+std::size_t frequency_end(std::string_view head) {
+  const std::size_t space = std::min(head.find(' '), head.size());
+  for (std::size_t comma = head.find(','); comma < space; comma = head.find(',', comma + 1)) {
+    const bool digit_after = comma + 1 < head.size() && is_digit(head[comma + 1]);
+    const std::string_view before = head.substr(0, comma);
+    if (!digit_after && (read_typed_frequency(before) || looks_like_range(before))) return comma;
+  }
+  return space;
+}
+
+// A name in quotes, as a spreadsheet saves one that holds a separator, stands
+// without them, its doubled quotes single.
+std::string unquoted_name(std::string_view name) {
+  if (name.size() < 2 || name.front() != '"' || name.back() != '"') return std::string(name);
+  std::string text;
+  name = name.substr(1, name.size() - 2);
+  for (std::size_t at = 0; at < name.size(); ++at) {
+    text += name[at];
+    if (name[at] == '"' && at + 1 < name.size() && name[at + 1] == '"') ++at;
+  }
+  return text;
+}
+
+// A unit after a frequency is no name: "145.6 MHz" or "145.6 MHz Hemma".
+std::string_view without_leading_unit(std::string_view rest) {
+  constexpr std::string_view unit = "mhz";
+  if (rest.size() < unit.size()) return rest;
+  for (std::size_t i = 0; i < unit.size(); ++i) {
+    if ((rest[i] | 0x20) != unit[i]) return rest;
+  }
+  if (rest.size() > unit.size() && !is_blank(rest[unit.size()])) return rest;
+  return trim_blanks(rest.substr(unit.size()));
 }
 
 // Characters that may go on a board written with spaces, after its first word.
@@ -48,10 +96,11 @@ ListLine split_list_line(std::string_view line, bool board) {
   line = trim_blanks(without_comment(line));
   const std::size_t head_end = std::min(line.find_first_of(";\t"), line.size());
   const std::string_view head = line.substr(0, head_end);
-  const std::size_t key_end = std::min(board ? board_end(head) : head.find(' '), head_end);
+  const std::size_t key_end = std::min(board ? board_end(head) : frequency_end(head), head_end);
   std::string_view rest = trim_blanks(line.substr(key_end));
-  if (!rest.empty() && rest[0] == ';') rest = trim_blanks(rest.substr(1));
-  return {trim_blanks(line.substr(0, key_end)), rest};
+  if (!rest.empty() && (rest[0] == ';' || rest[0] == ',')) rest = trim_blanks(rest.substr(1));
+  if (!board) rest = without_leading_unit(rest);
+  return {trim_blanks(line.substr(0, key_end)), unquoted_name(rest)};
 }
 
 }  // namespace delartal::plan

@@ -1,17 +1,23 @@
 #include "plan.hpp"
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "band.hpp"
 #include "board.hpp"
 #include "channel.hpp"
+#include "csv_records.hpp"
 #include "decimal_range.hpp"
 #include "input_lines.hpp"
+#include "list_header.hpp"
 #include "list_line.hpp"
 #include "matrix_report.hpp"
 #include "options.hpp"
 #include "sheet.hpp"
 #include "typed_frequency.hpp"
+#include "utf8.hpp"
 
 #ifndef DELARTAL_VERSION
 #error "DELARTAL_VERSION must name the version"
@@ -85,9 +91,16 @@ struct Run {
   TextSink& out;
   TextSink& err;
   bool refused = false;
+  bool windows_1252 = false;  // the input has been found not to be UTF-8
 };
 
-std::vector<std::int32_t> variants(const Options& options) {
+// The variants a row is answered for: the one its list gives it, where it
+// gives one, among those the options choose.
+std::vector<std::int32_t> variants(const Options& options, std::optional<std::int32_t> row) {
+  if (row) {
+    if (options.variant && *options.variant != *row) return {};
+    return {*row};
+  }
   if (options.variant) return {*options.variant};
   return {1, 2};
 }
@@ -112,7 +125,7 @@ bool reads_as_board(std::string_view text) {
 }
 
 void forward_frequency(Run& run, std::string_view where, std::string_view text,
-                       std::string_view name) {
+                       std::string_view name, std::optional<std::int32_t> row_variant) {
   const std::optional<TypedFrequency> typed = read_typed_frequency(text);
   if (!typed) {
     refuse(run, where,
@@ -120,7 +133,7 @@ void forward_frequency(Run& run, std::string_view where, std::string_view text,
                                 : "ingen frekvens; skriv t.ex. 146.0125");
     return;
   }
-  for (const std::int32_t ver : variants(run.options)) {
+  for (const std::int32_t ver : variants(run.options, row_variant)) {
     const std::optional<std::int32_t> n = divider_for(typed->value, ver);
     if (!n) {
       refuse(run, where, band_text(ver));
@@ -132,14 +145,14 @@ void forward_frequency(Run& run, std::string_view where, std::string_view text,
 }
 
 void forward_range(Run& run, std::string_view where, const DecimalRange& range,
-                   std::string_view name) {
+                   std::string_view name, std::optional<std::int32_t> row_variant) {
   const std::uint64_t size = range_size(range);
   std::uint64_t left_out = 0;
   std::uint64_t rows = 0;
   for (std::uint64_t i = 0; i < size; ++i) {
     // A range's values are plain decimals, which always read.
     const TypedFrequency typed = read_typed_frequency(range_value(range, i).view()).value();
-    for (const std::int32_t ver : variants(run.options)) {
+    for (const std::int32_t ver : variants(run.options, row_variant)) {
       const std::optional<std::int32_t> n = divider_for(typed.value, ver);
       if (!n) {
         ++left_out;
@@ -156,13 +169,14 @@ void forward_range(Run& run, std::string_view where, const DecimalRange& range,
   if (rows == 0) run.refused = true;
 }
 
-void reverse_board(Run& run, std::string_view where, std::string_view text, std::string_view name) {
+void reverse_board(Run& run, std::string_view where, std::string_view text, std::string_view name,
+                   std::optional<std::int32_t> row_variant) {
   const BoardReading board = read_board(text);
   if (!board.fault.empty()) {
     refuse(run, where, board.fault);
     return;
   }
-  for (const std::int32_t ver : variants(run.options)) {
+  for (const std::int32_t ver : variants(run.options, row_variant)) {
     const std::optional<Band> band = band_of(board.divider, ver);
     if (!band) {
       refuse(run, where, "ingen frekvens ger det med variant " + std::to_string(ver));
@@ -173,11 +187,12 @@ void reverse_board(Run& run, std::string_view where, std::string_view text, std:
 }
 
 // One argument or input line's frequency, range or board, with the name it
-// gives its rows; a range must have been checked by the caller or is refused
-// here.
-void answer(Run& run, std::string_view where, std::string_view text, std::string_view name = {}) {
+// gives its rows and the variant its list keeps it to; a range must have been
+// checked by the caller or is refused here.
+void answer(Run& run, std::string_view where, std::string_view text, std::string_view name = {},
+            std::optional<std::int32_t> row_variant = std::nullopt) {
   if (run.options.style.direction == Direction::reverse) {
-    reverse_board(run, where, text, name);
+    reverse_board(run, where, text, name, row_variant);
   } else if (looks_like_range(text)) {
     std::string fault;
     const std::optional<DecimalRange> range = read_range(text, fault);
@@ -185,25 +200,30 @@ void answer(Run& run, std::string_view where, std::string_view text, std::string
       refuse(run, where, fault);
       return;
     }
-    forward_range(run, where, *range, name);
+    forward_range(run, where, *range, name, row_variant);
   } else {
-    forward_frequency(run, where, text, name);
+    forward_frequency(run, where, text, name, row_variant);
   }
 }
 
-// The text a message is about, in quotes; control characters, which could
-// steer a terminal, stand as "?".
-std::string quoted(std::string_view text) {
-  std::string quote = "”";
-  for (const char c : text) {
+// Text for a message, in UTF-8; control characters, which could steer a
+// terminal, stand as "?".
+std::string printable(std::string_view text) {
+  std::string shown;
+  for (const char c : as_utf8(text)) {
     const auto byte = static_cast<unsigned char>(c);
-    quote += byte < 0x20 || byte == 0x7F ? '?' : c;
+    shown += byte < 0x20 || byte == 0x7F ? '?' : c;
   }
-  return quote + "”";
+  return shown;
 }
 
-// The start of an over-long line, as its message quotes it: twelve
-// characters and an ellipsis.
+// The text a message is about, in quotes.
+std::string quoted(std::string_view text) {
+  return "”" + printable(text) + "”";
+}
+
+// The start of a long text, as a message quotes it: twelve characters and an
+// ellipsis.
 std::string_view line_start(std::string_view line) {
   std::size_t end = 0;
   for (int characters = 0; end < line.size() && characters < 12; ++characters) {
@@ -213,16 +233,119 @@ std::string_view line_start(std::string_view line) {
   return line.substr(0, end);
 }
 
+// A cell or column name for a message: its first twelve characters, then an
+// ellipsis where there are more, so that the message fits a line.
+std::string shortened(std::string_view text) {
+  const std::string_view start = line_start(text);
+  return printable(start) + (start.size() < text.size() ? "…" : "");
+}
+
 int usage_error(TextSink& err, std::string_view fault) {
   err.write(std::string(program) + std::string(fault) +
             "\nSkriv ”delartal-plan --help” för mer information.\n");
   return 2;
 }
 
+// Input that is not UTF-8, as a list saved in Latin-1 or Windows-1252, is
+// read as Windows-1252 from its first invalid byte on, and the operator is
+// told once where that was. `text` starts on line `line`; when `cut` at the
+// line limit, a character cut short there is let go.
+void make_utf8(Run& run, std::string& text, std::uint64_t line, bool cut) {
+  if (run.windows_1252) {
+    text = windows_1252_as_utf8(text);
+    return;
+  }
+  const std::size_t invalid = first_invalid_utf8(text);
+  if (invalid == std::string::npos) return;
+  const std::string_view rest = std::string_view(text).substr(invalid);
+  if (cut && is_cut_short(rest)) {
+    text.resize(invalid);
+    return;
+  }
+  run.windows_1252 = true;
+  for (std::size_t at = 0; at < invalid; ++at) line += text[at] == '\n' ? 1 : 0;
+  run.err.write(std::string(program) + "rad " + std::to_string(line) +
+                ": läst som Windows-1252\n");
+  text = text.substr(0, invalid) + windows_1252_as_utf8(rest);
+}
+
+std::string column_name(const ListColumns& columns, std::size_t column) {
+  return column < columns.header.size() ? shortened(columns.header[column])
+                                        : std::to_string(column + 1);
+}
+
+// A CSV row under its header: its frequency or board, its name and its
+// variant from their columns. Rows without a cell, as a spreadsheet ends a
+// sheet with, and comments are passed over.
+void answer_record(Run& run, const ListColumns& columns, const std::vector<std::string>& cells,
+                   const std::string& where) {
+  const bool blank = std::all_of(cells.begin(), cells.end(),
+                                 [](const std::string& cell) { return cell.empty(); });
+  if (blank || (!cells[0].empty() && cells[0][0] == '#')) return;
+  const std::string key_column = column_name(columns, columns.key);
+  if (columns.key >= cells.size()) {
+    refuse(run, where, "ingen cell under " + key_column);
+    return;
+  }
+  const std::string& key = cells[columns.key];
+  const bool board = run.options.style.direction == Direction::reverse;
+  if (key.empty() || (!board && !read_typed_frequency(key) && !looks_like_range(key))) {
+    refuse(run, where + ": ”" + shortened(key) + "” under " + key_column,
+           board ? "inget kort" : "ingen frekvens");
+    return;
+  }
+  std::optional<std::int32_t> variant;
+  if (columns.variant && *columns.variant < cells.size() && !cells[*columns.variant].empty()) {
+    const std::string& cell = cells[*columns.variant];
+    if (cell != "1" && cell != "2") {
+      refuse(run, where + ": ”" + shortened(cell) + "” under " + column_name(columns, *columns.variant),
+             "variant är 1 eller 2");
+      return;
+    }
+    variant = cell == "1" ? 1 : 2;
+  }
+  const std::string no_name;
+  const std::string& name =
+      columns.name && *columns.name < cells.size() ? cells[*columns.name] : no_name;
+  answer(run, where + ": " + quoted(key), key, name, variant);
+}
+
+// The records that follow a CSV list's header, from line `line` on.
+void answer_records(Run& run, Input& in, const ListColumns& columns, std::uint64_t line) {
+  std::string record;
+  std::vector<std::string> cells;
+  for (;;) {
+    const RecordReading reading = read_record(in, columns.delimiter, record);
+    if (reading.read == RecordRead::ended) return;
+    make_utf8(run, record, line, reading.read == RecordRead::too_long);
+    const std::string where = "rad " + std::to_string(line);
+    line += reading.line_ends;
+    if (reading.read == RecordRead::too_long) {
+      refuse(run, where + ": " + quoted(std::string(line_start(trim_blanks(record))) + "…"),
+             "längre än " + std::to_string(max_record) + " byte");
+      continue;
+    }
+    split_record(record, columns.delimiter, cells);
+    if (reading.read == RecordRead::unclosed) {
+      refuse(run,
+             where + ": ”" + shortened(cells.back()) + "” under " +
+                 column_name(columns, cells.size() - 1),
+             "citattecknet stängs aldrig");
+      return;
+    }
+    answer_record(run, columns, cells, where);
+    run.out.flush();  // someone typing the lines sees each answer at once
+  }
+}
+
+// Standard input: a channel list a line at a time, or, where its first line
+// with anything on it is a CSV header, the CSV records under it.
 void answer_lines(Run& run, ByteSource& source) {
   constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+  const bool board = run.options.style.direction == Direction::reverse;
   Input in(source);
   std::string line;
+  bool header_possible = true;
   for (std::uint64_t number = 1;; ++number) {
     const LineRead read = read_line(in, line);
     if (read == LineRead::ended) return;
@@ -230,19 +353,28 @@ void answer_lines(Run& run, ByteSource& source) {
     if (number == 1 && line.compare(0, byte_order_mark.size(), byte_order_mark) == 0) {
       line.erase(0, byte_order_mark.size());
     }
+    make_utf8(run, line, number, read == LineRead::too_long);
     const std::string where = "rad " + std::to_string(number);
     if (read == LineRead::too_long) {
       refuse(run, where + ": " + quoted(std::string(line_start(trim_blanks(line))) + "…"),
              "längre än " + std::to_string(max_line) + " byte");
+      header_possible = false;
       continue;
     }
-    const bool board = run.options.style.direction == Direction::reverse;
+    const std::string_view content = trim_blanks(line);
+    if (header_possible && !content.empty() && content[0] != '#') {
+      header_possible = false;
+      if (const std::optional<ListColumns> columns = read_list_header(line, board)) {
+        answer_records(run, in, *columns, number + 1);
+        return;
+      }
+    }
     ListLine parts = split_list_line(line, board);
     if (parts.key.empty() && parts.name.empty()) continue;
     // Without -r, a board's words would be read as a frequency and a name.
     if (!board && !read_typed_frequency(parts.key) && !looks_like_range(parts.key)) {
-      const ListLine as_board = split_list_line(line, true);
-      if (reads_as_board(as_board.key)) parts = as_board;
+      ListLine as_board = split_list_line(line, true);
+      if (reads_as_board(as_board.key)) parts = std::move(as_board);
     }
     answer(run, where + ": " + quoted(parts.key), parts.key, parts.name);
     run.out.flush();  // someone typing the lines sees each answer at once

@@ -4,6 +4,7 @@
 
 #include "channel.hpp"
 #include "format_fixed.hpp"
+#include "iaru_channel.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
 
@@ -51,7 +52,8 @@ std::array<Field, field_count> fields_of(const ForwardRow& row) {
           std::move(d.patterns[2]),
           std::move(d.patterns[3]),
           decimal(channel_frequency(row.divider, row.variant).view()),
-          text(row.name)};
+          text(row.name),
+          text(iaru_name(row.divider, row.variant).view())};
 }
 
 std::array<Field, field_count> fields_of(const ReverseRow& row) {
@@ -67,7 +69,8 @@ std::array<Field, field_count> fields_of(const ReverseRow& row) {
           std::move(d.patterns[1]),
           std::move(d.patterns[2]),
           std::move(d.patterns[3]),
-          text(row.name)};
+          text(row.name),
+          text(iaru_name(row.divider, row.variant).view())};
 }
 
 }  // namespace delartal::plan

@@ -4,6 +4,7 @@
 
 #include "channel.hpp"
 #include "format_fixed.hpp"
+#include "iaru_channel.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
 
@@ -46,12 +47,12 @@ std::string row_end(std::int32_t divider, std::string_view name, std::string_vie
 
 std::string text_forward_header() {
   return cell("Frekvens", 12) + cell("Variant", 9) + cell("Visad", 10) + cell("Kanal", 10) +
-         "Delartal  " + cell("Matris", 8) + "Dioder\n\n";
+         cell("IARU", 6) + "Delartal  " + cell("Matris", 8) + "Dioder\n\n";
 }
 
 std::string text_reverse_header() {
-  return "Delartal  " + cell("Variant", 9) + cell("Kanal", 10) + cell("Från", 11) +
-         cell("Till", 11) + cell("Matris", 8) + "Dioder\n\n";
+  return "Delartal  " + cell("Variant", 9) + cell("Kanal", 10) + cell("IARU", 6) +
+         cell("Från", 11) + cell("Till", 11) + cell("Matris", 8) + "Dioder\n\n";
 }
 
 std::string text_row(const ForwardRow& row) {
@@ -62,12 +63,14 @@ std::string text_row(const ForwardRow& row) {
   return cell(row.frequency, 12) + cell(std::to_string(row.variant), 9) +
          cell(four_decimals(row.value).view(), 10) +
          cell(channel_frequency(row.divider, row.variant).view(), 10) +
-         number_cell(row.divider, 8) + row_end(row.divider, row.name, notice);
+         cell(iaru_name(row.divider, row.variant).view(), 6) + number_cell(row.divider, 8) +
+         row_end(row.divider, row.name, notice);
 }
 
 std::string text_row(const ReverseRow& row) {
   return number_cell(row.divider, 8) + cell(std::to_string(row.variant), 9) +
          cell(channel_frequency(row.divider, row.variant).view(), 10) +
+         cell(iaru_name(row.divider, row.variant).view(), 6) +
          cell(shortest_text(row.band.lowest).view(), 11) +
          cell(shortest_text(row.band.highest).view(), 11) + row_end(row.divider, row.name, {});
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "iaru_channel.hpp"
 #include "input.hpp"
 #include "read_float.hpp"
 
@@ -14,8 +15,26 @@ std::string_view trim_blanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+std::string_view without_unit(std::string_view text) {
+  constexpr std::string_view unit = "mhz";
+  text = trim_blanks(text);
+  if (text.size() <= unit.size()) return text;
+  const std::string_view end = text.substr(text.size() - unit.size());
+  for (std::size_t i = 0; i < unit.size(); ++i) {
+    if ((end[i] | 0x20) != unit[i]) return text;
+  }
+  return trim_blanks(text.substr(0, text.size() - unit.size()));
+}
+
 std::optional<TypedFrequency> read_typed_frequency(std::string_view text) {
-  std::string number(trim_blanks(text));
+  std::string number(without_unit(text));
+  // A channel's name keeps the text it was given as.
+  const TextBuffer<16> channel = iaru_frequency(number);
+  if (!channel.view().empty()) {
+    TextSource source(channel.view());
+    Input in(source);
+    return TypedFrequency{number, read_float(in).value()};
+  }
   std::replace(number.begin(), number.end(), ',', '.');
   TextSource source(number);
   Input in(source);

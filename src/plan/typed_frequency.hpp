@@ -8,14 +8,20 @@
 namespace delartal::plan {
 
 struct TypedFrequency {
-  std::string text;  // as given, blanks around it dropped, a decimal comma as a point
+  std::string text;  // as given, without blanks or unit, a decimal comma as a point
   float value;       // as delartal reads the same text
 };
 
 // Reads `text` with delartal's own reader, to the same single-precision value.
 // Unlike an answer in the dialogue, the whole text must be the number
-// ("146abc" is none), and a decimal comma counts as a point ("145,5").
+// ("146abc" is none), a decimal comma counts as a point ("145,5"), a unit
+// MHz may follow it ("145.6 MHz", any case), and a 2 m channel's name
+// ("RV48", "R2x") is read as its frequency.
 std::optional<TypedFrequency> read_typed_frequency(std::string_view text);
+
+// The text without blanks around it and without a unit MHz (any case) at its
+// end.
+std::string_view without_unit(std::string_view text);
 
 // The text without the spaces, tabs and carriage returns around it.
 std::string_view trim_blanks(std::string_view text);

@@ -1,5 +1,6 @@
 #include "plan_check.hpp"
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -17,9 +18,10 @@ namespace delartal::test {
 namespace {
 
 constexpr std::string_view forward_header =
-    "frekvens,variant,visad,delartal,i_matrisen,dioder,tusental,hundratal,tiotal,ental,kanal,namn";
+    "frekvens,variant,visad,delartal,i_matrisen,dioder,tusental,hundratal,tiotal,ental,kanal,namn,"
+    "iaru";
 constexpr std::string_view reverse_header =
-    "delartal,variant,kanal,fran,till,i_matrisen,dioder,tusental,hundratal,tiotal,ental,namn";
+    "delartal,variant,kanal,fran,till,i_matrisen,dioder,tusental,hundratal,tiotal,ental,namn,iaru";
 
 // What ends a CSV record in memory: on Windows the C runtime writes the CR
 // of each CR LF when the text reaches a file.
@@ -165,14 +167,41 @@ bool patterns_match(const std::vector<std::string>& fields, std::size_t first,
          fields[first + 3] == reference::pattern(divider % 10);
 }
 
+// The 2 m channel names, written out: V00..V63 and RV00..RV63 from 145.000
+// MHz in 12.5 kHz steps, R0..R7 at RV48, RV50, ..., R0x..R7x one above, and
+// S8..S23 at V16, V18, ..., V46.
+std::optional<std::string> channel_name_frequency(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (int v = 0; v < 64; ++v) {
+    const std::string digits = (v < 10 ? "0" : "") + std::to_string(v);
+    const bool old_r = v >= 48 && v < 64 && name == "R" + std::to_string((v - 48) / 2) +
+                                                        (v % 2 == 1 ? "X" : "");
+    const bool old_s = v % 2 == 0 && v >= 16 && v <= 46 && name == "S" + std::to_string(v / 2);
+    if (name == "V" + digits || name == "RV" + digits || old_r || old_s) {
+      return reference::four_decimals(1'450'000 + 125 * static_cast<std::uint64_t>(v));
+    }
+  }
+  return std::nullopt;
+}
+
 // A whole text as the reference reads it; a NaN when it is not all number.
 float reference_value(const std::string& text) {
+  if (const std::optional<std::string> channel = channel_name_frequency(text)) {
+    return reference_value(*channel);
+  }
   const reference::FloatRead read = reference::read_float(text);
   return read.length == text.size() && read.length > 0 ? read.value : std::nanf("");
 }
 
+// The IARU name of a channel given in ten-thousandths of a MHz.
+std::string iaru_of(std::uint64_t channel) {
+  if (channel < 1'450'000 || channel > 1'457'875) return {};
+  const std::uint64_t v = (channel - 1'450'000) / 125;
+  return (v >= 48 ? "RV" : "V") + std::string(v < 10 ? "0" : "") + std::to_string(v);
+}
+
 std::string check_forward(const std::vector<std::string>& fields, const Mode& mode) {
-  if (fields.size() != 12) return "a forward row of " + std::to_string(fields.size()) + " fields";
+  if (fields.size() != 13) return "a forward row of " + std::to_string(fields.size()) + " fields";
   const auto typed = decimal_field(fields[0], mode);
   const auto shown = decimal_field(fields[2], mode);
   const auto kanal = decimal_field(fields[10], mode);
@@ -185,7 +214,8 @@ std::string check_forward(const std::vector<std::string>& fields, const Mode& mo
   const std::string expected_channel =
       reference::four_decimals(reference::channel(divider, variant));
   if (fields[3] != std::to_string(divider) || *shown != expected_shown ||
-      *kanal != expected_channel || !patterns_match(fields, 6, divider)) {
+      *kanal != expected_channel || !patterns_match(fields, 6, divider) ||
+      fields[12] != iaru_of(reference::channel(divider, variant))) {
     return fields[0] + " gives " + fields[2] + " " + fields[3] + " " + fields[10] +
            ", the reference " + expected_shown + " " + std::to_string(divider) + " " +
            expected_channel;
@@ -194,12 +224,13 @@ std::string check_forward(const std::vector<std::string>& fields, const Mode& mo
 }
 
 std::string check_reverse(const std::vector<std::string>& fields, const Mode& mode) {
-  if (fields.size() != 12) return "a reverse row of " + std::to_string(fields.size()) + " fields";
+  if (fields.size() != 13) return "a reverse row of " + std::to_string(fields.size()) + " fields";
   const std::int64_t divider = std::stoll(fields[0]);
   const int variant = std::stoi(fields[1]);
   const auto kanal = decimal_field(fields[2], mode);
   if (!kanal || *kanal != reference::four_decimals(reference::channel(divider, variant)) ||
-      !patterns_match(fields, 7, divider)) {
+      !patterns_match(fields, 7, divider) ||
+      fields[12] != iaru_of(reference::channel(divider, variant))) {
     return "divider " + fields[0] + ": channel " + fields[2];
   }
   for (const std::string& end : {fields[3], fields[4]}) {
@@ -300,6 +331,14 @@ std::string plan_mismatch(std::string_view input) {
     if (!fields) return "broken quoting: " + record;
     const std::string fault = reverse ? check_reverse(*fields, mode) : check_forward(*fields, mode);
     if (!fault.empty()) return fault;
+  }
+  // The plan's own CSV, read back under the same options, gives the same rows.
+  if (!as_arguments) {
+    StringSource written(out.text());
+    StringSink again;
+    StringSink again_err;
+    plan::run_plan(views, written, again, again_err);
+    if (again.text() != out.text()) return "read back, the CSV gives " + again.text();
   }
   return {};
 }

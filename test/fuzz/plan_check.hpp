@@ -17,7 +17,8 @@ namespace delartal::test {
 // no data; and every CSV row, quoted as RFC 4180 has it, and every JSON
 // object, read back to the CSV's fields, must be what the
 // reference computes for its frequency or divider: its value as shown, its
-// divider and channel, and its patterns.
+// divider and channel, its channel's IARU name, and its patterns. A CSV read
+// from standard input must give the same rows again when read back.
 std::string plan_mismatch(std::string_view input);
 
 }  // namespace delartal::test

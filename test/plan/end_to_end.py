@@ -18,12 +18,12 @@ from end_to_end_support import CRLF, COMMAND, check, read_until, summary, text  
 
 HINT = text("Skriv ”delartal-plan --help” för mer information.\n".encode())
 CSV_HEADER = (b"frekvens,variant,visad,delartal,i_matrisen,dioder,tusental,hundratal,tiotal,"
-              b"ental,kanal,namn\r\n")
+              b"ental,kanal,namn,iaru\r\n")
 REVERSE_HEADER = (b"delartal,variant,kanal,fran,till,i_matrisen,dioder,tusental,hundratal,tiotal,"
-                  b"ental,namn\r\n")
-ROW_146_1 = b"146,1,146.0000,448,ja,J F C,x x x x,x V x x,x V x x,V x x x,146.0000,\r\n"
-ROW_146_2 = b"146,2,146.0000,464,ja,J F E B,x x x x,x V x x,x V V x,x V x x,146.0000,\r\n"
-TEXT_HEADER = "Frekvens    Variant  Visad     Kanal     Delartal  Matris  Dioder\n\n".encode()
+                  b"ental,namn,iaru\r\n")
+ROW_146_1 = b"146,1,146.0000,448,ja,J F C,x x x x,x V x x,x V x x,V x x x,146.0000,,\r\n"
+ROW_146_2 = b"146,2,146.0000,464,ja,J F E B,x x x x,x V x x,x V V x,x V x x,146.0000,,\r\n"
+TEXT_HEADER = "Frekvens    Variant  Visad     Kanal     IARU  Delartal  Matris  Dioder\n\n".encode()
 PATTERN_451 = b"  x x x x  x V x x  x V x V  x x x V\n  - - - L  K J I H  G F E D  C B A M\n\n"
 
 
@@ -51,44 +51,44 @@ def expect_refusal(name, arguments, status, err_start, out_has=b"", stdin=b""):
 def forward():
     expect("the range example, exactly", ["-v", "1", "-f", "csv", "145:145.05:0.0125"],
            CSV_HEADER
-           + b"145,1,145.0000,368,ja,I H F E C,x x x x,x x V V,x V V x,V x x x,145.0000,\r\n"
-           + b"145.0125,1,145.0125,369,ja,I H F E C M,x x x x,x x V V,x V V x,V x x V,145.0125,\r\n"
-           + b"145.025,1,145.0250,370,ja,I H F E D,x x x x,x x V V,x V V V,x x x x,145.0250,\r\n"
-           + b"145.0375,1,145.0375,371,ja,I H F E D M,x x x x,x x V V,x V V V,x x x V,145.0375,\r\n"
-           + b"145.05,1,145.0500,372,ja,I H F E D A,x x x x,x x V V,x V V V,x x V x,145.0500,\r\n",
+           + b"145,1,145.0000,368,ja,I H F E C,x x x x,x x V V,x V V x,V x x x,145.0000,,V00\r\n"
+           + b"145.0125,1,145.0125,369,ja,I H F E C M,x x x x,x x V V,x V V x,V x x V,145.0125,,V01\r\n"
+           + b"145.025,1,145.0250,370,ja,I H F E D,x x x x,x x V V,x V V V,x x x x,145.0250,,V02\r\n"
+           + b"145.0375,1,145.0375,371,ja,I H F E D M,x x x x,x x V V,x V V V,x x x V,145.0375,,V03\r\n"
+           + b"145.05,1,145.0500,372,ja,I H F E D A,x x x x,x x V V,x V V V,x x V x,145.0500,,V04\r\n",
            0)
     expect("both variants, variant 1 first", ["--format=csv", "146"],
            CSV_HEADER + ROW_146_1 + ROW_146_2, 0)
     expect("standard input, comments and blank lines skipped", ["-f", "csv", "-v", "1"],
            CSV_HEADER + ROW_146_1
-           + b"145.5,1,145.5000,408,ja,J C,x x x x,x V x x,x x x x,V x x x,145.5000,\r\n",
+           + b"145.5,1,145.5000,408,ja,J C,x x x x,x V x x,x x x x,V x x x,145.5000,,V40\r\n",
            0, stdin=b"# plan\n\n  146 \n145,5\n")
     expect("a text table", ["-v", "1", "146"],
-           TEXT_HEADER + b"146         1        146.0000  146.0000       448  ja      J F C\n"
+           TEXT_HEADER + b"146         1        146.0000  146.0000             448  ja      J F C\n"
            b"  x x x x  x V x x  x V x x  V x x x\n"
            b"  - - - L  K J I H  G F E D  C B A M\n\n", 0)
     expect("CSV quoting under another delimiter", ["-f", "csv", "-d", " ", "-v", "2", "146"],
            b"frekvens variant visad delartal i_matrisen dioder tusental hundratal tiotal ental "
-           b"kanal namn\r\n"
-           b'146 2 146.0000 464 ja "J F E B" "x x x x" "x V x x" "x V V x" "x V x x" 146.0000 \r\n',
+           b"kanal namn iaru\r\n"
+           b'146 2 146.0000 464 ja "J F E B" "x x x x" "x V x x" "x V V x" "x V x x" 146.0000  \r\n',
            0)
     expect("a semicolon for Swedish spreadsheets, a diode where no line is",
            ["-f", "csv", "-d", ";", "-v", "1", "165,4"], CSV_HEADER.replace(b",", b";")
-           + b"165.4;1;165.4000;2000;nej;-;x x V x;x x x x;x x x x;x x x x;165.4000;\r\n", 0)
+           + b"165.4;1;165.4000;2000;nej;-;x x V x;x x x x;x x x x;x x x x;165.4000;;\r\n", 0)
     expect("decimal commas for a Swedish spreadsheet",
            ["-f", "csv", "-d", ";", "--decimal-comma", "-v", "1", "145.78"],
            CSV_HEADER.replace(b",", b";")
-           + b"145,78;1;145,7800;430;ja;J E D;x x x x;x V x x;x x V V;x x x x;145,7750;\r\n", 0)
+           + b"145,78;1;145,7800;430;ja;J E D;x x x x;x V x x;x x V V;x x x x;145,7750;;RV62\r\n", 0)
     expect("decimal commas quoted under a comma",
            ["-f", "csv", "--decimal-comma", "-v", "1", "146"],
            CSV_HEADER + b'146,1,"146,0000",448,ja,J F C,x x x x,x V x x,x V x x,V x x x,'
-           b'"146,0000",\r\n', 0)
+           b'"146,0000",,\r\n', 0)
 
 
 def off_channel():
     """A frequency that is not its divider's channel says which channel it gets."""
     expect("a mistyped channel is marked in the table", ["-v", "1", "145.78"],
-           TEXT_HEADER + b"145.78      1        145.7800  145.7750       430  ja      J E D\n"
+           TEXT_HEADER + b"145.78      1        145.7800  145.7750  RV62       430  ja      J E D\n"
            b"  Obs: delartalet 430 ger kanalen 145.7750 MHz, inte 145.7800.\n"
            b"  x x x x  x V x x  x x V V  x x x x\n"
            b"  - - - L  K J I H  G F E D  C B A M\n\n", 0)
@@ -111,35 +111,35 @@ def names():
     lines = ("145.600 SK0RK repeater\n145.500\tanrop  # mitt\n145.6125;SK0RK;\"R2\"\n"
              "146   # bara kommentar\n").encode()
     expect("names as text", ["-v", "1"], TEXT_HEADER
-           + b"145.600     1        145.6000  145.6000       416  ja      J D B A\n"
+           + b"145.600     1        145.6000  145.6000  RV48       416  ja      J D B A\n"
            b"  Namn: SK0RK repeater\n  x x x x  x V x x  x x x V  x V V x\n"
            b"  - - - L  K J I H  G F E D  C B A M\n\n"
-           b"145.500     1        145.5000  145.5000       408  ja      J C\n"
+           b"145.500     1        145.5000  145.5000  V40        408  ja      J C\n"
            b"  Namn: anrop\n  x x x x  x V x x  x x x x  V x x x\n"
            b"  - - - L  K J I H  G F E D  C B A M\n\n"
-           b"145.6125    1        145.6125  145.6125       417  ja      J D B A M\n"
+           b"145.6125    1        145.6125  145.6125  RV49       417  ja      J D B A M\n"
            b'  Namn: SK0RK;"R2"\n  x x x x  x V x x  x x x V  x V V V\n'
            b"  - - - L  K J I H  G F E D  C B A M\n\n"
-           b"146         1        146.0000  146.0000       448  ja      J F C\n"
+           b"146         1        146.0000  146.0000             448  ja      J F C\n"
            b"  x x x x  x V x x  x V x x  V x x x\n"
            b"  - - - L  K J I H  G F E D  C B A M\n\n", 0, stdin=lines)
     out, _, status = run("-f", "csv", "-d", ";", "-v", "1", stdin=lines)
     rows = out.split(b"\r\n")
     check("names as CSV, quoted where they must be",
-          status == 0 and rows[1].endswith(b";SK0RK repeater") and rows[2].endswith(b";anrop")
-          and rows[3].endswith(b';"SK0RK;""R2"""') and rows[4].endswith(b";146.0000;"),
+          status == 0 and rows[1].endswith(b";SK0RK repeater;RV48") and rows[2].endswith(b";anrop;V40")
+          and rows[3].endswith(b';"SK0RK;""R2""";RV49') and rows[4].endswith(b";146.0000;;"),
           repr(rows))
     out, _, status = run("-f", "html", "-v", "1", stdin=lines)
     page = out.decode()
     check("names on the cards",
-          status == 0 and '<span class="blank">SK0RK repeater</span>' in page
-          and '<span class="blank">SK0RK;&quot;R2&quot;</span>' in page
-          and page.count('<span>Kanalnamn</span><span class="blank"></span>') == 1, page[-300:])
+          status == 0 and '<span class="blank written">SK0RK repeater</span>' in page
+          and '<span class="blank written">SK0RK;&quot;R2&quot;</span>' in page
+          and page.count('<span>Kanalnamn</span><span class="blank written"></span>') == 1, page[-300:])
     boards = b"J F D M Hemma\njfdm\tHemma\n451;Hemma\nx x x x  x V x x  x V x V  x x x V Hemma\n"
     out, _, status = run("-r", "-f", "csv", "-v", "1", stdin=boards)
     check("a board with spaces is told from its name",
           status == 0 and out == REVERSE_HEADER + b"451,1,146.0375,146.03125,146.04375,ja,J F D M,"
-          b"x x x x,x V x x,x V x V,x x x V,Hemma\r\n" * 4, repr(out))
+          b"x x x x,x V x x,x V x V,x x x V,Hemma,\r\n" * 4, repr(out))
 
 
 def json_lines():
@@ -180,11 +180,11 @@ def reverse():
     expect("reverse, from a divider, line names and a pattern row",
            ["-r", "-f", "csv", "-v", "1", "451", "jfdm", "x x x x  x V x x  x V x V  x x x V"],
            REVERSE_HEADER + b"451,1,146.0375,146.03125,146.04375,ja,J F D M,x x x x,x V x x,"
-           b"x V x V,x x x V,\r\n" * 3, 0)
+           b"x V x V,x x x V,,\r\n" * 3, 0)
     expect("reverse as text, a divider above 1999 with its diode where no line is",
            ["-r", "-v", "1", "9999"],
-           "Delartal  Variant  Kanal     Från       Till       Matris  Dioder\n\n".encode()
-           + b"    9999  1        265.3875  265.38126  265.39374  nej     - L K H G D C M\n"
+           "Delartal  Variant  Kanal     IARU  Från       Till       Matris  Dioder\n\n".encode()
+           + b"    9999  1        265.3875        265.38126  265.39374  nej     - L K H G D C M\n"
            b"  V x x V  V x x V  V x x V  V x x V\n  - - - L  K J I H  G F E D  C B A M\n\n", 0)
     out, err, status = run("-r", "-f", "html", "451", "2000")
     page = out.decode("utf-8", "replace")

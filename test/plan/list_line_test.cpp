@@ -21,6 +21,23 @@ TEST(ListLine, SplitsAFrequencyFromItsName) {
       {"145:146:0.025 2 m-bandet", "145:146:0.025", "2 m-bandet"},
       {"# bara kommentar", "", ""},
       {";ensam", "", "ensam"},
+      // A comma after a whole frequency, before no digit, starts the name.
+      {"145.600,SK0RK", "145.600", "SK0RK"},
+      {"145.600, SK0RK", "145.600", "SK0RK"},
+      {"145,600,SK0RK", "145,600", "SK0RK"},
+      {"145,600", "145,600", ""},
+      {"145:146,Hemma", "145:146", "Hemma"},
+      {"RV48,Hemma", "RV48", "Hemma"},
+      {"145.6,1,145.6000", "145.6,1,145.6000", ""},
+      // A name in quotes stands without them.
+      {"145.6;\"Rö, Ö-gruppen\"", "145.6", "Rö, Ö-gruppen"},
+      {"145.6\t\"Stugan \"\"vid\"\" sjön\"", "145.6", "Stugan \"vid\" sjön"},
+      {"145.6;\"Rö #1\" # kommentar", "145.6", "Rö #1"},
+      // A unit is no name.
+      {"145.6 MHz", "145.6", ""},
+      {"145.6 mhz Hemma", "145.6", "Hemma"},
+      {"145.6MHz", "145.6MHz", ""},
+      {"145.6 MHz-kanalen", "145.6", "MHz-kanalen"},
   };
   for (const auto& c : cases) {
     const ListLine split = split_list_line(c.line, false);

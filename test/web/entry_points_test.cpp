@@ -13,7 +13,7 @@ TEST(EntryPoints, ForwardGivesTheRowTheReportAndTheChannel) {
             "{\"status\":0,\"rader\":[{\"frekvens\":\"141.40625\",\"variant\":2,"
             "\"visad\":\"141.4063\",\"delartal\":96,\"i_matrisen\":true,\"dioder\":\"G D B A\","
             "\"tusental\":\"x x x x\",\"hundratal\":\"x x x x\",\"tiotal\":\"V x x V\","
-            "\"ental\":\"x V V x\",\"kanal\":\"141.4000\",\"namn\":\"\"}],\"meddelanden\":[],"
+            "\"ental\":\"x V V x\",\"kanal\":\"141.4000\",\"namn\":\"\",\"iaru\":\"\"}],\"meddelanden\":[],"
             "\"rapport\":\" Frekvensen 141.4063 ger delartalet 96\\n\\n  Dioder i matrisen\\n\\n"
             "  x x x x  x x x x  V x x V  x V V x\\n  - - - L  K J I H  G F E D  C B A M\\n\","
             "\"obs\":\"Obs: delartalet 96 ger kanalen 141.4000 MHz, inte 141.4063.\"}");
@@ -46,7 +46,7 @@ TEST(EntryPoints, RefusalsAreDelartalPlansMessages) {
 TEST(EntryPoints, PlansKeepNamesAndMessagesAndGiveSheets) {
   const std::string lines = "145.6;Stugan \"vid\" sjön\nabc\n";
   const std::string rows = plan(lines, 1);
-  EXPECT_NE(rows.find("\"namn\":\"Stugan \\\"vid\\\" sjön\"}]"), std::string::npos) << rows;
+  EXPECT_NE(rows.find("\"namn\":\"Stugan \\\"vid\\\" sjön\",\"iaru\":\"RV48\"}]"), std::string::npos) << rows;
   EXPECT_NE(rows.find("\"meddelanden\":[\"delartal-plan: rad 2: ”abc”: ingen frekvens"),
             std::string::npos)
       << rows;
