@@ -67,8 +67,10 @@ RecordReading read_record(Input& in, char delimiter, std::string& record) {
     in.advance(held.size());
   }
   if (!record.empty() && record.back() == '\r') record.pop_back();
-  if (state == State::quoted && held.empty()) reading.read = RecordRead::unclosed;
-  else if (too_long) reading.read = RecordRead::too_long;
+  if (state == State::quoted && held.empty())
+    reading.read = RecordRead::unclosed;
+  else if (too_long)
+    reading.read = RecordRead::too_long;
   return reading;
 }
 

@@ -100,7 +100,8 @@ ListLine split_list_line(std::string_view line, bool board) {
   std::string_view rest = trim_blanks(line.substr(key_end));
   if (!rest.empty() && (rest[0] == ';' || rest[0] == ',')) rest = trim_blanks(rest.substr(1));
   if (!board) rest = without_leading_unit(rest);
-  return {trim_blanks(line.substr(0, key_end)), unquoted_name(rest)};
+  // Blanks around a name never count, in quotes or not, as in a CSV cell.
+  return {trim_blanks(line.substr(0, key_end)), std::string(trim_blanks(unquoted_name(rest)))};
 }
 
 }  // namespace delartal::plan

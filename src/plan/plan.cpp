@@ -13,6 +13,7 @@
 #include "input_lines.hpp"
 #include "list_header.hpp"
 #include "list_line.hpp"
+#include "list_text.hpp"
 #include "matrix_report.hpp"
 #include "options.hpp"
 #include "sheet.hpp"
@@ -26,7 +27,7 @@
 namespace delartal::plan {
 namespace {
 
-constexpr std::string_view program = "delartal-plan: ";
+constexpr std::string_view program = message_start;
 
 constexpr std::string_view help_text =
     R"(Användning: delartal-plan [FLAGGA]... [FREKVENS | START:STOPP[:STEG]]...
@@ -47,7 +48,12 @@ Utan FREKVENS eller KORT läses en per rad från standard in (se Kanallistor).
   -V, --version           visa versionen och avsluta
 
 FREKVENS är i MHz och läses som delartal läser den, men hela argumentet ska
-vara talet, och decimalkomma går lika bra som punkt: 146.0375 eller 146,0375.
+vara talet, decimalkomma går lika bra som punkt, och MHz får följa: 146.0375,
+146,0375 eller 146.0375 MHz. Kanalnamnen på 2 m går också: V00-V63 är 145.000
+MHz och uppåt i steg om 12,5 kHz, RV00-RV63 samma som repeaterutgångar, R0-R7
+är RV48, RV50 ..., R0x-R7x en kanal högre och S8-S23 är V16, V18 ... Kolumnen
+iaru namnger kanalen: V00-V47 för 145.000-145.5875, RV48-RV63 för 145.600-
+145.7875 MHz.
 Kanal är mitten av delartalets steg på 12,5 kHz; en frekvens som visas som
 något annat, ett halvt steg eller en felskriven kanal, får en rad med Obs.
 START:STOPP[:STEG] står för START, START + STEG, ... till och med STOPP, räknat
@@ -62,11 +68,21 @@ J,F,D,M), eller en mönsterrad av 16 tecken V och x som rapporten skriver den
 
 Kanallistor: tomma rader och rader som börjar med # hoppas över, och # efter
 ett blanktecken inleder en kommentar. Efter frekvensen eller kortet kan
-kanalens namn stå, efter tabb, semikolon eller mellanslag:
-  145.600 SK0RK repeater      145.600;SK0RK      J F D M Hemma
+kanalens namn stå, efter tabb, semikolon, mellanslag eller ett komma efter
+en hel frekvens, och inom citattecken om det behövs:
+  145.600 SK0RK repeater    145.600,SK0RK    145.6;"Rö, Ö-gruppen"
+  J F D M Hemma
 Ett kort med mellanslag slutar vid första ordet med något annat än linjerna
 A-M (versaler), V, x och komma; ett namn av bara sådana tecken skrivs efter
-tabb eller semikolon.
+tabb eller semikolon. Indata som inte är UTF-8 läses som Windows-1252 från
+första felaktiga byte.
+
+CSV med rubrikrad: är första raden en rubrikrad med kolumnen Frequency,
+Rx Frequency eller frekvens (med -r delartal), läses listan som CSV med den
+avgränsare (, ; eller tabb) som delar rubrikraden. Namnet tas ur Name,
+Channel Name eller namn, och kolumnen variant håller raden till sin variant,
+så att planens egen CSV läses tillbaka till samma rader. Övriga kolumner
+lämnas därhän.
 
 Matrisen rymmer delartalen 0-1999; högre delartal upp till 9999 visas ändå,
 märkta som att de inte ryms, och ett - bland dioderna står för en diod där
@@ -84,6 +100,7 @@ Exempel:
   delartal-plan -f csv -d ';' --decimal-comma 140.4:165.3875 > plan.csv
   delartal-plan -r 451 'J F D M' 'x x x x  x V x x  x V x V  x x x V'
   delartal-plan -f html -v 2 < kanaler.txt > kort.html
+  delartal-plan -v 1 -f csv < export.csv
 )";
 
 struct Run {
@@ -91,7 +108,7 @@ struct Run {
   TextSink& out;
   TextSink& err;
   bool refused = false;
-  bool windows_1252 = false;  // the input has been found not to be UTF-8
+  ListText text{};  // the input's encoding, as found so far
 };
 
 // The variants a row is answered for: the one its list gives it, where it
@@ -246,27 +263,11 @@ int usage_error(TextSink& err, std::string_view fault) {
   return 2;
 }
 
-// Input that is not UTF-8, as a list saved in Latin-1 or Windows-1252, is
-// read as Windows-1252 from its first invalid byte on, and the operator is
-// told once where that was. `text` starts on line `line`; when `cut` at the
-// line limit, a character cut short there is let go.
+// A list that is not UTF-8 is read as Windows-1252, with one notice.
 void make_utf8(Run& run, std::string& text, std::uint64_t line, bool cut) {
-  if (run.windows_1252) {
-    text = windows_1252_as_utf8(text);
-    return;
+  if (const std::optional<std::string> notice = run.text.make_utf8(text, line, cut)) {
+    run.err.write(std::string(program) + *notice + "\n");
   }
-  const std::size_t invalid = first_invalid_utf8(text);
-  if (invalid == std::string::npos) return;
-  const std::string_view rest = std::string_view(text).substr(invalid);
-  if (cut && is_cut_short(rest)) {
-    text.resize(invalid);
-    return;
-  }
-  run.windows_1252 = true;
-  for (std::size_t at = 0; at < invalid; ++at) line += text[at] == '\n' ? 1 : 0;
-  run.err.write(std::string(program) + "rad " + std::to_string(line) +
-                ": läst som Windows-1252\n");
-  text = text.substr(0, invalid) + windows_1252_as_utf8(rest);
 }
 
 std::string column_name(const ListColumns& columns, std::size_t column) {
@@ -279,8 +280,8 @@ std::string column_name(const ListColumns& columns, std::size_t column) {
 // sheet with, and comments are passed over.
 void answer_record(Run& run, const ListColumns& columns, const std::vector<std::string>& cells,
                    const std::string& where) {
-  const bool blank = std::all_of(cells.begin(), cells.end(),
-                                 [](const std::string& cell) { return cell.empty(); });
+  const bool blank =
+      std::all_of(cells.begin(), cells.end(), [](const std::string& cell) { return cell.empty(); });
   if (blank || (!cells[0].empty() && cells[0][0] == '#')) return;
   const std::string key_column = column_name(columns, columns.key);
   if (columns.key >= cells.size()) {
@@ -298,7 +299,8 @@ void answer_record(Run& run, const ListColumns& columns, const std::vector<std::
   if (columns.variant && *columns.variant < cells.size() && !cells[*columns.variant].empty()) {
     const std::string& cell = cells[*columns.variant];
     if (cell != "1" && cell != "2") {
-      refuse(run, where + ": ”" + shortened(cell) + "” under " + column_name(columns, *columns.variant),
+      refuse(run,
+             where + ": ”" + shortened(cell) + "” under " + column_name(columns, *columns.variant),
              "variant är 1 eller 2");
       return;
     }

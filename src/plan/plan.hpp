@@ -10,6 +10,9 @@
 
 namespace delartal::plan {
 
+// What each of its messages starts with.
+constexpr std::string_view message_start = "delartal-plan: ";
+
 // Runs the command with these arguments (the program name left out); reads
 // from `in` when no frequency or board is given. Returns the exit status: 0
 // when every argument or line gave its rows, 1 when any was refused, 2 for a

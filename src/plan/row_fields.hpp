@@ -27,11 +27,11 @@ constexpr std::size_t field_count = 13;
 
 // The names, fixed for scripts to rely on; new ones only ever come last.
 constexpr std::array<std::string_view, field_count> forward_names = {
-    "frekvens", "variant",   "visad",  "delartal", "i_matrisen", "dioder",
-    "tusental", "hundratal", "tiotal", "ental",    "kanal",      "namn", "iaru"};
+    "frekvens",  "variant", "visad", "delartal", "i_matrisen", "dioder", "tusental",
+    "hundratal", "tiotal",  "ental", "kanal",    "namn",       "iaru"};
 constexpr std::array<std::string_view, field_count> reverse_names = {
-    "delartal", "variant",  "kanal",     "fran",   "till",  "i_matrisen",
-    "dioder",   "tusental", "hundratal", "tiotal", "ental", "namn", "iaru"};
+    "delartal", "variant",   "kanal",  "fran",  "till", "i_matrisen", "dioder",
+    "tusental", "hundratal", "tiotal", "ental", "namn", "iaru"};
 
 std::array<Field, field_count> fields_of(const ForwardRow& row);
 std::array<Field, field_count> fields_of(const ReverseRow& row);

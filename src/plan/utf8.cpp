@@ -28,6 +28,10 @@ std::size_t utf8_length(std::string_view text) {
 
 std::size_t first_invalid_utf8(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
+    if (static_cast<unsigned char>(text[at]) < 0x80) {  // most of a list
+      ++at;
+      continue;
+    }
     const std::size_t length = utf8_length(text.substr(at));
     if (length == 0) return at;
     at += length;

@@ -7,6 +7,7 @@
 #include "html_cards.hpp"
 #include "input.hpp"
 #include "json_lines.hpp"
+#include "list_text.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
 #include "output.hpp"
@@ -123,6 +124,13 @@ std::string sheet(std::string_view lines, std::string_view format, char delimite
     return run("csv", {delimiter == ';' ? "-d;" : "-d,"}, variant, std::nullopt, lines) + "}";
   }
   return run("html", {}, variant, std::nullopt, lines) + "}";
+}
+
+std::string list_text(std::string_view bytes) {
+  std::string text(bytes);
+  const std::optional<std::string> notice = plan::ListText().make_utf8(text, 1, false);
+  return "{\"text\":" + plan::json_string(text) + ",\"meddelanden\":[" +
+         (notice ? plan::json_string(std::string(plan::message_start) + *notice) : "") + "]}";
 }
 
 std::string drawing(std::int32_t divider) {

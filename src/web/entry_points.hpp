@@ -40,6 +40,12 @@ std::string plan(std::string_view lines, std::int32_t variant);
 std::string sheet(std::string_view lines, std::string_view format, char delimiter,
                   std::int32_t variant);
 
+// A channel list's file as the page reads it, in whatever it was saved in:
+// {"text":"...","meddelanden":[...]}, the text in UTF-8 to put in the plan's
+// lines, read as delartal-plan reads standard input (Windows-1252 from the
+// first byte that is not UTF-8 on), and delartal-plan's notice when it was so.
+std::string list_text(std::string_view bytes);
+
 // The matrix's sixteen places in the label row's order, each a line's name
 // or "" where the thousands digit has none, and the four digit groups' names:
 // {"platser":["","","","L","K",...,"M"],"grupper":["tusental",...]}.

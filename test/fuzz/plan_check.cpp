@@ -174,8 +174,8 @@ std::optional<std::string> channel_name_frequency(std::string name) {
   for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   for (int v = 0; v < 64; ++v) {
     const std::string digits = (v < 10 ? "0" : "") + std::to_string(v);
-    const bool old_r = v >= 48 && v < 64 && name == "R" + std::to_string((v - 48) / 2) +
-                                                        (v % 2 == 1 ? "X" : "");
+    const bool old_r =
+        v >= 48 && v < 64 && name == "R" + std::to_string((v - 48) / 2) + (v % 2 == 1 ? "X" : "");
     const bool old_s = v % 2 == 0 && v >= 16 && v <= 46 && name == "S" + std::to_string(v / 2);
     if (name == "V" + digits || name == "RV" + digits || old_r || old_s) {
       return reference::four_decimals(1'450'000 + 125 * static_cast<std::uint64_t>(v));

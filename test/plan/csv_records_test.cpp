@@ -58,8 +58,7 @@ TEST(CsvRecords, SplitsFieldsAsRfc4180HasThem) {
 }
 
 TEST(CsvRecords, EndsRecordsAtLineEndsOutsideQuotes) {
-  const std::vector<Record> records =
-      records_of("a,b\r\n\"två\nrader\",c\r\nsist", ',');
+  const std::vector<Record> records = records_of("a,b\r\n\"två\nrader\",c\r\nsist", ',');
   ASSERT_EQ(records.size(), 3U);
   EXPECT_EQ(records[0].fields, (Fields{"a", "b"}));
   EXPECT_EQ(records[0].line_ends, 1U);

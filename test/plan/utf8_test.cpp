@@ -10,7 +10,7 @@ TEST(Utf8, ReadsWhatIsNotUtf8AsWindows1252FromItsFirstInvalidByte) {
     const char* text;
     const char* utf8;
   } cases[] = {
-      {"R\xe4vjakt H\xf6rby", "R\xc3\xa4vjakt H\xc3\xb6rby"},  // Latin-1
+      {"R\xe4vjakt H\xf6rby", "R\xc3\xa4vjakt H\xc3\xb6rby"},    // Latin-1
       {"\x80 \x96 \x9f", "\xe2\x82\xac \xe2\x80\x93 \xc5\xb8"},  // euro, dash, Y diaeresis
       {"\x81\x8d\x8f\x90\x9d", "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"},
       // Before the first invalid byte the text stands; after it, all is 1252.

@@ -13,7 +13,8 @@ TEST(EntryPoints, ForwardGivesTheRowTheReportAndTheChannel) {
             "{\"status\":0,\"rader\":[{\"frekvens\":\"141.40625\",\"variant\":2,"
             "\"visad\":\"141.4063\",\"delartal\":96,\"i_matrisen\":true,\"dioder\":\"G D B A\","
             "\"tusental\":\"x x x x\",\"hundratal\":\"x x x x\",\"tiotal\":\"V x x V\","
-            "\"ental\":\"x V V x\",\"kanal\":\"141.4000\",\"namn\":\"\",\"iaru\":\"\"}],\"meddelanden\":[],"
+            "\"ental\":\"x V V "
+            "x\",\"kanal\":\"141.4000\",\"namn\":\"\",\"iaru\":\"\"}],\"meddelanden\":[],"
             "\"rapport\":\" Frekvensen 141.4063 ger delartalet 96\\n\\n  Dioder i matrisen\\n\\n"
             "  x x x x  x x x x  V x x V  x V V x\\n  - - - L  K J I H  G F E D  C B A M\\n\","
             "\"obs\":\"Obs: delartalet 96 ger kanalen 141.4000 MHz, inte 141.4063.\"}");
@@ -46,7 +47,9 @@ TEST(EntryPoints, RefusalsAreDelartalPlansMessages) {
 TEST(EntryPoints, PlansKeepNamesAndMessagesAndGiveSheets) {
   const std::string lines = "145.6;Stugan \"vid\" sjön\nabc\n";
   const std::string rows = plan(lines, 1);
-  EXPECT_NE(rows.find("\"namn\":\"Stugan \\\"vid\\\" sjön\",\"iaru\":\"RV48\"}]"), std::string::npos) << rows;
+  EXPECT_NE(rows.find("\"namn\":\"Stugan \\\"vid\\\" sjön\",\"iaru\":\"RV48\"}]"),
+            std::string::npos)
+      << rows;
   EXPECT_NE(rows.find("\"meddelanden\":[\"delartal-plan: rad 2: ”abc”: ingen frekvens"),
             std::string::npos)
       << rows;
@@ -54,6 +57,15 @@ TEST(EntryPoints, PlansKeepNamesAndMessagesAndGiveSheets) {
   EXPECT_NE(csv.find("\"text\":\"frekvens;variant;"), std::string::npos) << csv;
   EXPECT_NE(csv.find("145.6000;\\\"Stugan \\\"\\\"vid\\\"\\\" sjön\\\""), std::string::npos) << csv;
   EXPECT_NE(sheet(lines, "html", ',', 1).find("<!DOCTYPE html>"), std::string::npos);
+}
+
+// A file's bytes become the plan's text as delartal-plan would read them.
+TEST(EntryPoints, ListFilesAreReadInWhateverTheyWereSavedIn) {
+  EXPECT_EQ(list_text("Name;Frequency\r\nH\xc3\xb6rby;145,6\r\n"),
+            "{\"text\":\"Name;Frequency\\r\\nH\xc3\xb6rby;145,6\\r\\n\",\"meddelanden\":[]}");
+  EXPECT_EQ(list_text("145.6;H\xc3\xb6\n145.5;R\xe4vjakt\n"),
+            "{\"text\":\"145.6;H\xc3\xb6\\n145.5;R\xc3\xa4vjakt\\n\",\"meddelanden\":["
+            "\"delartal-plan: rad 2: läst som Windows-1252\"]}");
 }
 
 }  // namespace
