@@ -5,16 +5,18 @@
 
 const $ = (id) => document.getElementById(id);
 
-// What a plan's table shows of a row: the CSV's fields, in their order.
+// What a table shows of a row: the CSV's fields that its header names, in
+// the header's order.
 const cellText = (value) => (typeof value === 'boolean' ? (value ? 'ja' : 'nej') : String(value));
 
 function fillTable(table, rows, most = Infinity) {
+  const fields = [...table.tHead.rows[0].cells].map((th) => th.dataset.field);
   const body = document.createDocumentFragment();
   for (const row of rows.slice(0, most)) {
     const tr = document.createElement('tr');
-    for (const value of Object.values(row)) {
+    for (const field of fields) {
       const td = document.createElement('td');
-      td.textContent = cellText(value);
+      td.textContent = cellText(row[field]);
       tr.append(td);
     }
     body.append(tr);
@@ -32,6 +34,7 @@ function start(core) {
   const plan = entry('delartal_plan', 'string', 'number');
   const sheet = entry('delartal_sheet', 'string', 'string', 'number', 'number');
   const drawing = entry('delartal_drawing', 'number');
+  const listText = entry('delartal_list_text', 'array', 'number');
   const layout = entry('delartal_layout')();
   let drawn = -1;
 
@@ -64,6 +67,8 @@ function start(core) {
       return;
     }
     $('divider').textContent = row.delartal;
+    $('channel-frequency').textContent = row.kanal;
+    $('iaru').textContent = row.iaru ? `, ${row.iaru}` : '';
     $('fits').textContent = row.i_matrisen
       ? 'Ryms i matrisen.'
       : 'Ryms inte i matrisen: den har plats för delartal 0–1999.';
@@ -142,8 +147,12 @@ function start(core) {
     say('reverse', got.meddelanden.join('\n'));
   }
 
-  // Kanalplan.
+  // Kanalplan. A link holds the plan's text; past this length a link would
+  // outgrow what browsers and messages take, and the page says so instead.
   const shownRows = 2000;
+  const longestLink = 256 * 1024;
+  const largestFile = 2 * 1024 * 1024;
+  let fileNotice = '';
   let csvUrl = '';
   function showPlan(lines) {
     if ($('plan-input').value !== lines) $('plan-input').value = lines;
@@ -159,9 +168,45 @@ function start(core) {
       return item;
     }));
     const refused = got.meddelanden.length;
-    say('plan', refused ? `${refused} ${refused === 1 ? 'rad' : 'rader'} gav inget; se listan.` : '');
+    const notices = [fileNotice];
+    if (refused) notices.push(`${refused} ${refused === 1 ? 'rad' : 'rader'} gav inget; se listan.`);
+    if (hashOf({view: 'plan', lines}).length > longestLink) {
+      notices.push('Listan är för lång för en länk; spara den som fil i stället.');
+    }
+    say('plan', notices.filter(Boolean).join('\n'));
     updateCsv();
   }
+
+  // A list from a file is read as delartal-plan reads standard input, here
+  // in the page: the file never leaves the device.
+  async function openList(file) {
+    if (file.size > largestFile) {
+      say('plan', `Filen ${file.name} är större än 2 MiB; dela upp listan.`);
+      return;
+    }
+    const got = listText(new Uint8Array(await file.arrayBuffer()), file.size);
+    fileNotice = got.meddelanden.join('\n');
+    go({view: 'plan', lines: got.text}, false);
+  }
+  $('plan-file').addEventListener('change', () => {
+    const [file] = $('plan-file').files;
+    if (file) openList(file);
+    $('plan-file').value = '';
+  });
+  const area = $('plan-input');
+  area.addEventListener('dragover', (event) => {
+    if (!event.dataTransfer.types.includes('Files')) return;
+    event.preventDefault();
+    area.classList.add('dropping');
+  });
+  area.addEventListener('dragleave', () => area.classList.remove('dropping'));
+  area.addEventListener('drop', (event) => {
+    area.classList.remove('dropping');
+    const [file] = event.dataTransfer.files;
+    if (!file) return;
+    event.preventDefault();
+    openList(file);
+  });
 
   function updateCsv() {
     const delimiter = $('delimiter').value;
@@ -209,7 +254,8 @@ function start(core) {
   // A new view is a new step of the history; an edit within one replaces it.
   function go(state, newStep) {
     const hash = hashOf(state);
-    if (hash !== location.hash) history[newStep ? 'pushState' : 'replaceState'](null, '', hash);
+    const link = hash.length > longestLink ? '#plan=' : hash;
+    if (link !== location.hash) history[newStep ? 'pushState' : 'replaceState'](null, '', link);
     show(state);
   }
 
@@ -221,6 +267,7 @@ function start(core) {
   $('board').addEventListener('input', () => go({view: 'reverse', board: $('board').value}, false));
   let planTimer = 0;
   $('plan-input').addEventListener('input', () => {
+    fileNotice = '';
     clearTimeout(planTimer);
     planTimer = setTimeout(() => go({view: 'plan', lines: $('plan-input').value}, false), 150);
   });

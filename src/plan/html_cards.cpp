@@ -159,10 +159,10 @@ body { margin: 0; font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt
 .fields { display: grid; grid-template-columns: auto 2fr auto 1fr auto 1fr; gap: 2mm;
           align-items: end; margin-top: 2mm; }
 .blank { border-bottom: 0.3mm solid #000; height: 6mm; min-width: 0; }
-/* A name of any length stays in its box, on up to two lines, then "…". */
-.written { height: auto; min-height: 6mm; font-size: 9pt; line-height: 1.2;
+/* A name of any length stays in its box, on up to three lines, then "…". */
+.written { height: auto; min-height: 6mm; font-size: 8.5pt; line-height: 1.15;
            overflow-wrap: anywhere; overflow: hidden; display: -webkit-box;
-           -webkit-box-orient: vertical; -webkit-line-clamp: 2; }
+           -webkit-box-orient: vertical; -webkit-line-clamp: 3; }
 </style>
 </head>
 <body>

@@ -12,7 +12,9 @@ DELARTAL_REQUIRE_CHROMIUM is set, as CI sets it.
 Prints one line per check and a closing 'N passed, M failed'.
 """
 import csv
+import html
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -85,6 +87,46 @@ def check_sheet(name, arguments, lines=b""):
     check(f"{name}: {len(cards)} cards on {wanted} pages", pages == wanted, f"{pages} pages")
 
 
+def words_with_boxes(pdf):
+    """Every word of the PDF with its page and box, in points."""
+    xhtml = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, check=True,
+                           text=True).stdout
+    words = []
+    for page, body in enumerate(xhtml.split("<page ")[1:]):
+        for x_min, y_min, x_max, y_max, word in re.findall(
+                r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">'
+                r'([^<]*)</word>', body):
+            words.append((page, float(x_min), float(y_min), float(x_max), float(y_max),
+                          html.unescape(word)))
+    return words
+
+
+def check_long_names(names):
+    """A name of any length stays in its own field: left of the call sign's
+    label, no lower than the field's label, and no more than three lines
+    above it; what shows is the name, or its start and an ellipsis."""
+    lines = "".join(f"{145 + n * 0.0125:.4f};{name}\n" for n, name in enumerate(names))
+    pdf = render("long-names", ["-v", "1"], lines.encode())
+    words = words_with_boxes(pdf)
+    labels = [w for w in words if w[5] == "Kanalnamn"]
+    calls = [w for w in words if w[5] == "Anropssignal"]
+    for name, label, call in zip(names, labels, calls):
+        page, _, top, _, bottom, _ = label
+        tokens = name.split()
+        shown = [w for w in words if w[0] == page and w[1] > label[3] and w[3] <= call[1]
+                 and bottom - 3 * (bottom - top) - 2 <= w[2] and w[4] <= bottom + 1
+                 and (w[5] in tokens or w[5].endswith("…"))]
+        text = " ".join(w[5] for w in shown)
+        whole = text == name
+        cut = text.endswith("…") and name.startswith(text[:-1].rstrip()) and len(text) > 20
+        check(f"a name of {len(name)} characters stays in its field",
+              len(labels) == len(names) and (whole or cut), repr((text, name)))
+    pages = int(re.search(r"^Pages:\s+(\d+)", subprocess.run(
+        ["pdfinfo", pdf], capture_output=True, check=True, text=True).stdout, re.M).group(1))
+    check("long names: still three cards a page", pages == -(-len(names) // CARDS_PER_PAGE),
+          f"{pages} pages")
+
+
 def main():
     if not all(shutil.which(tool) for tool in ("chromium", "pdftotext", "pdfinfo")):
         print("chromium or poppler-utils is missing")
@@ -94,6 +136,10 @@ def main():
     check_sheet("reverse", ["-r", "-v", "1", "0", "1999", "2000", "9999", "J F D M"])
     check_sheet("names", ["-v", "1"], "145.600 SK0RK repeater\n145.500\tanrop\n"
                 "145.78;Stugan vid sjön  # felskriven?\n146.03125 Halvsteg\n".encode())
+    check_long_names(["Anropskanalen i Skåne 24",
+                      "Repeatern på Romeleåsen, utgång RV48, anrop med 1750 Hz eller CTCSS 77",
+                      "Reservkanal för nödtrafik i hela Skåne och Blekinge, med sambandsledare "
+                      "vid länsstyrelsen i Malmö och i Karlskrona, dygnet runt"])
     failed = results.count(False)
     print(f"{len(results) - failed} passed, {failed} failed")
     return 1 if failed else 0

@@ -14,6 +14,8 @@ in test/web/node_modules (npm ci). Run it with Debian's /usr/bin/python3.
 Prints one line per check and a closing 'N passed, M failed'.
 """
 import base64
+import csv
+import io
 import os
 import re
 import subprocess
@@ -59,13 +61,20 @@ def plan_says(arguments, lines=b""):
     return done.stdout.decode(), done.stderr.decode().strip()
 
 
-def csv_rows(text):
-    return [record.split(",") for record in text.replace("\r\n", "\n").splitlines()[1:]]
+def csv_rows(text, fields):
+    """The CSV's rows, each as the fields a table of the page shows, in its order."""
+    return [[row[field] for field in fields]
+            for row in csv.DictReader(io.StringIO(text, newline=""))]
 
 
 def table(driver, table_id):
     return [[cell.text for cell in row.find_elements(By.TAG_NAME, "td")]
             for row in driver.find_elements(By.CSS_SELECTOR, f"#{table_id} tbody tr")]
+
+
+def fields(driver, table_id):
+    return [th.get_attribute("data-field")
+            for th in driver.find_elements(By.CSS_SELECTOR, f"#{table_id} thead th")]
 
 
 def text_of(driver, element_id):
@@ -101,6 +110,11 @@ def typing(driver, base):
                   "delartal-plan's message", shown == "" and message == refusal,
                   (shown, message, refusal))
     field.send_keys(Keys.CONTROL + "a", Keys.DELETE)
+    field.send_keys("RV48")
+    check("a channel name: its channel and IARU name beside its divider",
+          text_of(driver, "divider") == "416" and text_of(driver, "channel") ==
+          "Kanal 145.6000 MHz, RV48", text_of(driver, "channel"))
+    field.send_keys(Keys.CONTROL + "a", Keys.DELETE)
     field.send_keys("146.0375")
     ticks = driver.find_elements(By.CSS_SELECTOR, "#ticks input[type=checkbox]")
     check("a tick box for each diode of 451", [t.find_element(By.XPATH, "..").text for t in ticks]
@@ -113,20 +127,20 @@ def tapping(driver, base):
         driver.find_element(By.ID, f"line-{line}").click()
     out, _ = plan_says(["-r", "-f", "csv", "J F D M"])
     check("tapping J, F, D and M gives delartal-plan -r's rows", table(driver, "reverse")
-          == csv_rows(out), table(driver, "reverse"))
+          == csv_rows(out, fields(driver, "reverse")), table(driver, "reverse"))
     pressed = [b.get_attribute("id") for b in driver.find_elements(By.CSS_SELECTOR, ".toggle")
                if b.get_attribute("aria-pressed") == "true"]
     check("the tapped lines are pressed", pressed == ["line-J", "line-F", "line-D", "line-M"])
     driver.find_element(By.ID, "line-F").send_keys(" ")
     out, _ = plan_says(["-r", "-f", "csv", "J D M"])
-    check("the keyboard toggles a line as a tap does", table(driver, "reverse") == csv_rows(out))
+    check("the keyboard toggles a line as a tap does", table(driver, "reverse") == csv_rows(out, fields(driver, "reverse")))
     board = driver.find_element(By.ID, "board")
     for text in ["1999", "x x x x  x V x x  x V x V  x x x V", "K J", "J F D M X", "145.6"]:
         board.send_keys(Keys.CONTROL + "a", Keys.DELETE)
         board.send_keys(text)
         out, err = plan_says(["-r", "-f", "csv", "--", text])
         check(f"the typed board {text!r}: delartal-plan -r's rows and message",
-              table(driver, "reverse") == csv_rows(out) and text_of(driver, "message") == err,
+              table(driver, "reverse") == csv_rows(out, fields(driver, "reverse")) and text_of(driver, "message") == err,
               (table(driver, "reverse"), text_of(driver, "message"), err))
 
 
@@ -140,7 +154,7 @@ def links_and_history(driver, base):
     open_page(driver, base + "#plan=" + urllib.parse.quote(lines))
     out, err = plan_says(["-f", "csv"], lines.encode())
     check("a link to a plan shows its table and messages",
-          table(driver, "plan") == [row for row in csv_rows(out)]
+          table(driver, "plan") == csv_rows(out, fields(driver, "plan"))
           and driver.find_element(By.ID, "plan-messages").text == err, table(driver, "plan"))
     driver.find_element(By.ID, "tab-forward").click()
     driver.find_element(By.ID, "tab-reverse").click()
@@ -187,6 +201,46 @@ def download_and_print(driver, base, downloads):
     driver.save_screenshot(os.path.join(OUT, "kort.png"))
     driver.close()
     driver.switch_to.window(page)
+
+
+def channel_lists(driver, base):
+    """A list opened from a file, or dropped on the text, as delartal-plan reads
+    it from standard input; the link holds it, unless it grows too long."""
+    export = ("Location,Name,Frequency,Duplex\r\n0,SK0RK,145.600000,-\r\n"
+              "1,\"R\xe4vjakt, H\xf6rby\",145.500000,\r\n").encode("latin-1")
+    path = os.path.abspath(os.path.join(OUT, "export.csv"))
+    with open(path, "wb") as file:
+        file.write(export)
+    open_page(driver, base + "#plan=")
+    driver.find_element(By.ID, "plan-file").send_keys(path)
+    WebDriverWait(driver, 10).until(lambda d: len(table(d, "plan")) == 4)
+    out, err = plan_says(["-f", "csv"], export)
+    text = export.decode("cp1252")
+    lines = driver.execute_script("return document.getElementById('plan-input').value")
+    link = urllib.parse.unquote(driver.execute_script("return location.hash"))
+    check("a list opened from a file: delartal-plan's rows, its text in the field and the link",
+          table(driver, "plan") == csv_rows(out, fields(driver, "plan"))
+          and lines == text.replace("\r\n", "\n") and link == "#plan=" + text,
+          (table(driver, "plan"), lines, link))
+    check("a list in Windows-1252: delartal-plan's notice", text_of(driver, "message")
+          .startswith(err), (text_of(driver, "message"), err))
+    driver.execute_script(
+        "const area = document.getElementById('plan-input');"
+        "const files = new DataTransfer();"
+        "files.items.add(new File(['145.7875;Dropp\\n'], 'lista.txt', {type: 'text/plain'}));"
+        "area.dispatchEvent(new DragEvent('drop', {dataTransfer: files, bubbles: true,"
+        " cancelable: true}));")
+    WebDriverWait(driver, 10).until(lambda d: len(table(d, "plan")) == 2)
+    check("a list dropped on the text is opened", [row[-1] for row in table(driver, "plan")]
+          == ["Dropp", "Dropp"], table(driver, "plan"))
+    many = "".join(f"{140.4 + n * 0.0125:.4f};Kanal nummer {n}, ett namn som tar plats\n"
+                   for n in range(5000))
+    driver.execute_script("const area = document.getElementById('plan-input');"
+                          "area.value = arguments[0];"
+                          "area.dispatchEvent(new Event('input'));", many)
+    WebDriverWait(driver, 10).until(lambda d: "för lång för en länk" in text_of(d, "message"))
+    check("a list too long for a link: said, and no link made",
+          driver.execute_script("return location.hash") == "#plan=", text_of(driver, "message"))
 
 
 def offline(driver, base):
@@ -254,6 +308,7 @@ def main():
         tapping(driver, base)
         links_and_history(driver, base)
         download_and_print(driver, base, downloads)
+        channel_lists(driver, base)
         offline(driver, base)
         single_file(driver)
         accessibility_and_looks(driver, base)
