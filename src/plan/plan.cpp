@@ -275,6 +275,11 @@ std::string column_name(const ListColumns& columns, std::size_t column) {
                                         : std::to_string(column + 1);
 }
 
+// Where a bad cell stands, for its message: ”146abc” under Frequency.
+std::string cell_under(const ListColumns& columns, std::string_view cell, std::size_t column) {
+  return "”" + shortened(cell) + "” under " + column_name(columns, column);
+}
+
 // A CSV row under its header: its frequency or board, its name and its
 // variant from their columns. Rows without a cell, as a spreadsheet ends a
 // sheet with, and comments are passed over.
@@ -283,15 +288,14 @@ void answer_record(Run& run, const ListColumns& columns, const std::vector<std::
   const bool blank =
       std::all_of(cells.begin(), cells.end(), [](const std::string& cell) { return cell.empty(); });
   if (blank || (!cells[0].empty() && cells[0][0] == '#')) return;
-  const std::string key_column = column_name(columns, columns.key);
   if (columns.key >= cells.size()) {
-    refuse(run, where, "ingen cell under " + key_column);
+    refuse(run, where, "ingen cell under " + column_name(columns, columns.key));
     return;
   }
   const std::string& key = cells[columns.key];
   const bool board = run.options.style.direction == Direction::reverse;
   if (key.empty() || (!board && !read_typed_frequency(key) && !looks_like_range(key))) {
-    refuse(run, where + ": ”" + shortened(key) + "” under " + key_column,
+    refuse(run, where + ": " + cell_under(columns, key, columns.key),
            board ? "inget kort" : "ingen frekvens");
     return;
   }
@@ -299,8 +303,7 @@ void answer_record(Run& run, const ListColumns& columns, const std::vector<std::
   if (columns.variant && *columns.variant < cells.size() && !cells[*columns.variant].empty()) {
     const std::string& cell = cells[*columns.variant];
     if (cell != "1" && cell != "2") {
-      refuse(run,
-             where + ": ”" + shortened(cell) + "” under " + column_name(columns, *columns.variant),
+      refuse(run, where + ": " + cell_under(columns, cell, *columns.variant),
              "variant är 1 eller 2");
       return;
     }
@@ -329,9 +332,7 @@ void answer_records(Run& run, Input& in, const ListColumns& columns, std::uint64
     }
     split_record(record, columns.delimiter, cells);
     if (reading.read == RecordRead::unclosed) {
-      refuse(run,
-             where + ": ”" + shortened(cells.back()) + "” under " +
-                 column_name(columns, cells.size() - 1),
+      refuse(run, where + ": " + cell_under(columns, cells.back(), cells.size() - 1),
              "citattecknet stängs aldrig");
       return;
     }
