@@ -71,6 +71,15 @@ Its dialogue is in Swedish.
 delartal-plan does the same calculation without a dialogue: channel plans
 over frequency ranges, the way back from a board to its frequency, CSV for
 spreadsheets and printable cards of the matrix as HTML.")
+# cpack dates every entry by SOURCE_DATE_EPOCH, which it is handed here
+# whatever its own environment holds, and writes the checksums beside what it
+# made.
+file(WRITE ${PROJECT_BINARY_DIR}/cpack_epoch.cmake
+     "set(ENV{SOURCE_DATE_EPOCH} ${DELARTAL_SOURCE_DATE_EPOCH})\n")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_epoch.cmake)
+if(NOT WIN32)
+  set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/write_checksums.cmake)
+endif()
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME delartal-${PROJECT_VERSION}-windows-x86_64)
@@ -86,12 +95,13 @@ if(DELARTAL_WINDOWS_ZIP AND NOT WIN32)
   find_program(DELARTAL_MINGW_CXX x86_64-w64-mingw32-g++-posix)
   if(DELARTAL_MINGW_CXX)
     set(windows_build ${PROJECT_BINARY_DIR}/windows)
+    set(epoch ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH})
     add_custom_target(windows_zip ALL
-      COMMAND ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${windows_build}
+      COMMAND ${epoch} ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${windows_build}
               -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/x86_64-w64-mingw32.cmake
               -DCMAKE_BUILD_TYPE=Release
-      COMMAND ${CMAKE_COMMAND} --build ${windows_build}
-      COMMAND ${CMAKE_CPACK_COMMAND} --config ${windows_build}/CPackConfig.cmake
+      COMMAND ${epoch} ${CMAKE_COMMAND} --build ${windows_build}
+      COMMAND ${epoch} ${CMAKE_CPACK_COMMAND} --config ${windows_build}/CPackConfig.cmake
               -B ${PROJECT_BINARY_DIR}
       COMMENT "Building the Windows zip with MinGW-w64"
       VERBATIM)
@@ -106,20 +116,20 @@ if(DELARTAL_WEB_ZIP AND NOT EMSCRIPTEN)
   find_file(DELARTAL_EMSCRIPTEN_TOOLCHAIN Emscripten.cmake
             PATHS /usr/share/emscripten/cmake/Modules/Platform NO_DEFAULT_PATH)
   if(DELARTAL_EMSCRIPTEN_TOOLCHAIN)
+    find_package(Python3 COMPONENTS Interpreter REQUIRED)
     set(web_build ${PROJECT_BINARY_DIR}/web)
     set(web_name delartal-${PROJECT_VERSION}-web)
+    set(web_env ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
+                SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH})
     add_custom_target(web_zip ALL
-      COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
-              ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${web_build}
+      COMMAND ${web_env} ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${web_build}
               -DCMAKE_TOOLCHAIN_FILE=${DELARTAL_EMSCRIPTEN_TOOLCHAIN} -DCMAKE_BUILD_TYPE=MinSizeRel
-      COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
-              ${CMAKE_COMMAND} --build ${web_build} --target page
+      COMMAND ${web_env} ${CMAKE_COMMAND} --build ${web_build} --target page
       COMMAND ${CMAKE_COMMAND} -E rm -rf ${web_build}/${web_name}
       COMMAND ${CMAKE_COMMAND} -E copy_directory ${web_build}/site ${web_build}/${web_name}/site
       COMMAND ${CMAKE_COMMAND} -E copy ${web_build}/delartal.html ${web_build}/${web_name}/
-      COMMAND ${CMAKE_COMMAND} -E chdir ${web_build}
-              ${CMAKE_COMMAND} -E tar cf ${PROJECT_BINARY_DIR}/${web_name}.zip --format=zip
-              ${web_name}
+      COMMAND ${web_env} ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/pack_zip.py
+              ${PROJECT_BINARY_DIR}/${web_name}.zip ${web_build}/${web_name}
       COMMENT "Building the page's zip with emscripten"
       VERBATIM)
   else()
