@@ -95,7 +95,8 @@ if(DELARTAL_WINDOWS_ZIP AND NOT WIN32)
   find_program(DELARTAL_MINGW_CXX x86_64-w64-mingw32-g++-posix)
   if(DELARTAL_MINGW_CXX)
     set(windows_build ${PROJECT_BINARY_DIR}/windows)
-    set(epoch ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH})
+    # The zip's entries keep their dates in local time: UTC, on every machine.
+    set(epoch ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH} TZ=UTC)
     add_custom_target(windows_zip ALL
       COMMAND ${epoch} ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${windows_build}
               -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/x86_64-w64-mingw32.cmake
