@@ -5,10 +5,20 @@
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(DELARTAL_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
 else()
-  execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
-                  OUTPUT_VARIABLE DELARTAL_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-                  RESULT_VARIABLE git_failed ERROR_QUIET)
-  if(git_failed OR NOT DELARTAL_SOURCE_DATE_EPOCH)
+  # The source's own history, not that of a repository it was unpacked in.
+  execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} rev-parse --show-toplevel
+                  OUTPUT_VARIABLE git_top OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  file(REAL_PATH "${PROJECT_SOURCE_DIR}" source_dir)
+  set(DELARTAL_SOURCE_DATE_EPOCH "")
+  if(git_top AND EXISTS "${git_top}")
+    file(REAL_PATH "${git_top}" git_top)
+  endif()
+  if(git_top STREQUAL source_dir)
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+                    OUTPUT_VARIABLE DELARTAL_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                    ERROR_QUIET)
+  endif()
+  if(NOT DELARTAL_SOURCE_DATE_EPOCH)
     # A tarball without git: the time of its top file, which unpacking keeps.
     file(TIMESTAMP ${PROJECT_SOURCE_DIR}/CMakeLists.txt DELARTAL_SOURCE_DATE_EPOCH "%s" UTC)
     message(STATUS "No git history: SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH}, "
