@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "matrix_lines.hpp"
+#include "messages.hpp"
 #include "typed_frequency.hpp"
 #include "utf8.hpp"
 
@@ -61,7 +62,7 @@ BoardReading read_divider(std::string_view text) {
   for (std::size_t at = 0; at < text.size(); ++at) {
     const char c = text[at];
     if (c < '0' || c > '9') {
-      if (read_typed_frequency(text)) return fault("ser ut som en frekvens; ta bort -r");
+      if (read_typed_frequency(text)) return fault(std::string(frequency_hint));
       return fault(describe(text.substr(at)) + " hör inte till ett delartal");
     }
     divider = divider * 10 + (c - '0');

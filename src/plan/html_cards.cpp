@@ -4,6 +4,7 @@
 
 #include "channel.hpp"
 #include "format_fixed.hpp"
+#include "matrix_drawing.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
 
@@ -31,11 +32,6 @@ std::string escaped(std::string_view text) {
     }
   }
   return out;
-}
-
-// Where mark `mark` (0..15) stands in the drawing: four groups of four.
-int x_of(std::size_t mark) {
-  return 48 + static_cast<int>(mark / 4) * 152 + static_cast<int>(mark % 4) * 36;
 }
 
 // The pattern row over the label row, as the report writes them.
@@ -85,43 +81,6 @@ std::string card(const CardText& text) {
 }
 
 }  // namespace
-
-std::string matrix_drawing(std::int32_t divider) {
-  const std::uint16_t marks = marks_of(divider);
-  std::string svg =
-      "<svg class=\"matrix\" viewBox=\"0 0 640 156\" role=\"img\" "
-      "aria-label=\"Matrisens linjer med dioderna\">\n";
-  for (std::size_t group = 0; group < 4; ++group) {
-    svg += "<text class=\"group\" x=\"" + std::to_string(x_of(4 * group) + 54) + "\" y=\"12\">" +
-           std::string(digit_groups[group]) + "</text>\n";
-  }
-  svg += "<line class=\"rail\" x1=\"" + std::to_string(x_of(3) - 18) + "\" y1=\"24\" x2=\"" +
-         std::to_string(x_of(15) + 18) + "\" y2=\"24\"/>\n";
-  for (std::size_t mark = 0; mark < 16; ++mark) {
-    const std::string x = std::to_string(x_of(mark));
-    const std::string x_box = std::to_string(x_of(mark) + 11);
-    if (!has_line(mark)) {
-      svg += "<line class=\"none\" x1=\"" + x + "\" y1=\"24\" x2=\"" + x + "\" y2=\"118\"/>\n";
-      svg += "<text class=\"name missing\" x=\"" + x + "\" y=\"138\">–</text>\n";
-      if (is_marked(marks, mark)) {
-        svg += "<text class=\"stray\" x=\"" + x + "\" y=\"76\">V</text>\n";
-      }
-      continue;
-    }
-    svg += "<line class=\"line\" x1=\"" + x + "\" y1=\"24\" x2=\"" + x + "\" y2=\"118\"/>\n";
-    svg += "<text class=\"name\" x=\"" + x + "\" y=\"138\">" + line_of_mark[mark] + "</text>\n";
-    if (is_marked(marks, mark)) {
-      svg += "<polygon class=\"diode\" points=\"" + std::to_string(x_of(mark) - 8) + ",58 " +
-             std::to_string(x_of(mark) + 8) + ",58 " + x + ",74\"/>\n";
-      svg += "<line class=\"bar\" x1=\"" + std::to_string(x_of(mark) - 8) + "\" y1=\"75\" x2=\"" +
-             std::to_string(x_of(mark) + 8) + "\" y2=\"75\"/>\n";
-      svg += "<rect class=\"tick\" x=\"" + x_box + "\" y=\"84\" width=\"14\" height=\"14\"/>\n";
-    }
-  }
-  svg += "<text class=\"note\" x=\"" + std::to_string(x_of(1)) +
-         "\" y=\"152\">ingen linje</text>\n</svg>\n";
-  return svg;
-}
 
 std::string html_start() {
   return R"(<!DOCTYPE html>

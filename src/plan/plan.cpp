@@ -107,9 +107,16 @@ struct Run {
   const Options& options;
   TextSink& out;
   TextSink& err;
-  bool refused = false;
-  ListText text{};  // the input's encoding, as found so far
+  std::uint64_t rows = 0;
+  std::uint64_t refusals = 0;        // messages that refused a text, or all of a range
+  std::uint64_t refused_inputs = 0;  // arguments, lines and records that gave no row for it
+  ListText text{};                   // the input's encoding, as found so far
 };
+
+void write_row(Run& run, const std::string& row) {
+  run.out.write(row);
+  ++run.rows;
+}
 
 // The variants a row is answered for: the one its list gives it, where it
 // gives one, among those the options choose.
@@ -124,7 +131,13 @@ std::vector<std::int32_t> variants(const Options& options, std::optional<std::in
 
 void refuse(Run& run, std::string_view where, std::string_view why) {
   run.err.write(std::string(program) + std::string(where) + ": " + std::string(why) + "\n");
-  run.refused = true;
+  ++run.refusals;
+}
+
+// A whole argument, line or record refused before it is answered.
+void refuse_input(Run& run, std::string_view where, std::string_view why) {
+  refuse(run, where, why);
+  ++run.refused_inputs;
 }
 
 // The band a variant takes, stated by its channels 0 and 9999 as delartal
@@ -145,9 +158,7 @@ void forward_frequency(Run& run, std::string_view where, std::string_view text,
                        std::string_view name, std::optional<std::int32_t> row_variant) {
   const std::optional<TypedFrequency> typed = read_typed_frequency(text);
   if (!typed) {
-    refuse(run, where,
-           reads_as_board(text) ? "ser ut som ett kort; lägg till -r"
-                                : "ingen frekvens; skriv t.ex. 146.0125");
+    refuse(run, where, reads_as_board(text) ? board_hint : "ingen frekvens; skriv t.ex. 146.0125");
     return;
   }
   for (const std::int32_t ver : variants(run.options, row_variant)) {
@@ -156,8 +167,8 @@ void forward_frequency(Run& run, std::string_view where, std::string_view text,
       refuse(run, where, band_text(ver));
       continue;
     }
-    run.out.write(
-        sheet_row(run.options.style, ForwardRow{typed->text, ver, typed->value, *n, name}));
+    write_row(run,
+              sheet_row(run.options.style, ForwardRow{typed->text, ver, typed->value, *n, name}));
   }
 }
 
@@ -175,15 +186,15 @@ void forward_range(Run& run, std::string_view where, const DecimalRange& range,
         ++left_out;
         continue;
       }
-      run.out.write(
-          sheet_row(run.options.style, ForwardRow{typed.text, ver, typed.value, *n, name}));
+      write_row(run,
+                sheet_row(run.options.style, ForwardRow{typed.text, ver, typed.value, *n, name}));
       ++rows;
     }
   }
   if (left_out == 0) return;
   run.err.write(std::string(program) + std::string(where) + ": " + std::to_string(left_out) +
                 " av " + std::to_string(left_out + rows) + " rader utelämnade: utanför bandet\n");
-  if (rows == 0) run.refused = true;
+  if (rows == 0) ++run.refusals;
 }
 
 void reverse_board(Run& run, std::string_view where, std::string_view text, std::string_view name,
@@ -199,15 +210,15 @@ void reverse_board(Run& run, std::string_view where, std::string_view text, std:
       refuse(run, where, "ingen frekvens ger det med variant " + std::to_string(ver));
       continue;
     }
-    run.out.write(sheet_row(run.options.style, ReverseRow{board.divider, ver, *band, name}));
+    write_row(run, sheet_row(run.options.style, ReverseRow{board.divider, ver, *band, name}));
   }
 }
 
 // One argument or input line's frequency, range or board, with the name it
 // gives its rows and the variant its list keeps it to; a range must have been
 // checked by the caller or is refused here.
-void answer(Run& run, std::string_view where, std::string_view text, std::string_view name = {},
-            std::optional<std::int32_t> row_variant = std::nullopt) {
+void answer_text(Run& run, std::string_view where, std::string_view text, std::string_view name,
+                 std::optional<std::int32_t> row_variant) {
   if (run.options.style.direction == Direction::reverse) {
     reverse_board(run, where, text, name, row_variant);
   } else if (looks_like_range(text)) {
@@ -221,6 +232,15 @@ void answer(Run& run, std::string_view where, std::string_view text, std::string
   } else {
     forward_frequency(run, where, text, name, row_variant);
   }
+}
+
+// The same, counted as refused where it was refused and gave no row.
+void answer(Run& run, std::string_view where, std::string_view text, std::string_view name = {},
+            std::optional<std::int32_t> row_variant = std::nullopt) {
+  const std::uint64_t rows = run.rows;
+  const std::uint64_t refusals = run.refusals;
+  answer_text(run, where, text, name, row_variant);
+  if (run.rows == rows && run.refusals > refusals) ++run.refused_inputs;
 }
 
 // Text for a message, in UTF-8; control characters, which could steer a
@@ -289,22 +309,22 @@ void answer_record(Run& run, const ListColumns& columns, const std::vector<std::
       std::all_of(cells.begin(), cells.end(), [](const std::string& cell) { return cell.empty(); });
   if (blank || (!cells[0].empty() && cells[0][0] == '#')) return;
   if (columns.key >= cells.size()) {
-    refuse(run, where, "ingen cell under " + column_name(columns, columns.key));
+    refuse_input(run, where, "ingen cell under " + column_name(columns, columns.key));
     return;
   }
   const std::string& key = cells[columns.key];
   const bool board = run.options.style.direction == Direction::reverse;
   if (key.empty() || (!board && !read_typed_frequency(key) && !looks_like_range(key))) {
-    refuse(run, where + ": " + cell_under(columns, key, columns.key),
-           board ? "inget kort" : "ingen frekvens");
+    refuse_input(run, where + ": " + cell_under(columns, key, columns.key),
+                 board ? "inget kort" : "ingen frekvens");
     return;
   }
   std::optional<std::int32_t> variant;
   if (columns.variant && *columns.variant < cells.size() && !cells[*columns.variant].empty()) {
     const std::string& cell = cells[*columns.variant];
     if (cell != "1" && cell != "2") {
-      refuse(run, where + ": " + cell_under(columns, cell, *columns.variant),
-             "variant är 1 eller 2");
+      refuse_input(run, where + ": " + cell_under(columns, cell, *columns.variant),
+                   "variant är 1 eller 2");
       return;
     }
     variant = cell == "1" ? 1 : 2;
@@ -326,14 +346,14 @@ void answer_records(Run& run, Input& in, const ListColumns& columns, std::uint64
     const std::string where = "rad " + std::to_string(line);
     line += reading.line_ends;
     if (reading.read == RecordRead::too_long) {
-      refuse(run, where + ": " + quoted(std::string(line_start(trim_blanks(record))) + "…"),
-             "längre än " + std::to_string(max_record) + " byte");
+      refuse_input(run, where + ": " + quoted(std::string(line_start(trim_blanks(record))) + "…"),
+                   "längre än " + std::to_string(max_record) + " byte");
       continue;
     }
     split_record(record, columns.delimiter, cells);
     if (reading.read == RecordRead::unclosed) {
-      refuse(run, where + ": " + cell_under(columns, cells.back(), cells.size() - 1),
-             "citattecknet stängs aldrig");
+      refuse_input(run, where + ": " + cell_under(columns, cells.back(), cells.size() - 1),
+                   "citattecknet stängs aldrig");
       return;
     }
     answer_record(run, columns, cells, where);
@@ -359,8 +379,8 @@ void answer_lines(Run& run, ByteSource& source) {
     make_utf8(run, line, number, read == LineRead::too_long);
     const std::string where = "rad " + std::to_string(number);
     if (read == LineRead::too_long) {
-      refuse(run, where + ": " + quoted(std::string(line_start(trim_blanks(line))) + "…"),
-             "längre än " + std::to_string(max_line) + " byte");
+      refuse_input(run, where + ": " + quoted(std::string(line_start(trim_blanks(line))) + "…"),
+                   "längre än " + std::to_string(max_line) + " byte");
       header_possible = false;
       continue;
     }
@@ -387,7 +407,7 @@ void answer_lines(Run& run, ByteSource& source) {
 }  // namespace
 
 int run_plan(const std::vector<std::string_view>& arguments, ByteSource& in, TextSink& out,
-             TextSink& err) {
+             TextSink& err, PlanTally* tally) {
   const ParsedOptions parsed = parse_options(arguments);
   if (!parsed.fault.empty()) return usage_error(err, parsed.fault);
   const Options& options = parsed.options;
@@ -418,7 +438,8 @@ int run_plan(const std::vector<std::string_view>& arguments, ByteSource& in, Tex
   }
   out.write(sheet_end(options.style));
   out.flush();
-  return run.refused ? 1 : 0;
+  if (tally) tally->refused_inputs = run.refused_inputs;
+  return run.refusals > 0 ? 1 : 0;
 }
 
 }  // namespace delartal::plan

@@ -2,22 +2,28 @@
 // written in the chosen format.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "input.hpp"
+#include "messages.hpp"
 #include "output.hpp"
 
 namespace delartal::plan {
 
-// What each of its messages starts with.
-constexpr std::string_view message_start = "delartal-plan: ";
+// What a run found, beside its rows and messages.
+struct PlanTally {
+  // The arguments, lines and records that gave no row and were refused: a
+  // line refused for both variants counts once.
+  std::uint64_t refused_inputs = 0;
+};
 
 // Runs the command with these arguments (the program name left out); reads
 // from `in` when no frequency or board is given. Returns the exit status: 0
 // when every argument or line gave its rows, 1 when any was refused, 2 for a
-// usage error.
+// usage error. Fills `tally`, where one is given.
 int run_plan(const std::vector<std::string_view>& arguments, ByteSource& in, TextSink& out,
-             TextSink& err);
+             TextSink& err, PlanTally* tally = nullptr);
 
 }  // namespace delartal::plan

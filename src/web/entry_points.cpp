@@ -1,6 +1,7 @@
 #include "entry_points.hpp"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "channel.hpp"
@@ -8,6 +9,7 @@
 #include "input.hpp"
 #include "json_lines.hpp"
 #include "list_text.hpp"
+#include "matrix_drawing.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
 #include "output.hpp"
@@ -37,6 +39,25 @@ std::vector<std::string_view> lines_of(std::string_view text) {
   return lines;
 }
 
+// A message as the page shows it: without the program's name, and pointing
+// to the page's own views where the program points to its options.
+std::string page_message(std::string_view message) {
+  if (message.substr(0, plan::message_start.size()) == plan::message_start) {
+    message.remove_prefix(plan::message_start.size());
+  }
+  std::string text(message);
+  for (const auto& [hint, page_hint] :
+       {std::pair{plan::board_hint, "ser ut som ett kort; skriv kortet under Dioder → frekvens"},
+        std::pair{plan::frequency_hint,
+                  "ser ut som en frekvens; skriv den under Frekvens → dioder"}}) {
+    if (text.size() >= hint.size() &&
+        text.compare(text.size() - hint.size(), hint.size(), hint) == 0) {
+      text.replace(text.size() - hint.size(), hint.size(), page_hint);
+    }
+  }
+  return text;
+}
+
 const char* variant_option(std::int32_t variant) {
   return variant == 1 ? "-v1" : variant == 2 ? "-v2" : nullptr;
 }
@@ -57,7 +78,8 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
   TextSource source(input);
   StringSink out;
   StringSink err;
-  const int status = plan::run_plan(arguments, source, out, err);
+  plan::PlanTally tally;
+  const int status = plan::run_plan(arguments, source, out, err, &tally);
   const bool json = format == "json";
   std::string result = "{\"status\":" + std::to_string(status) + ",\"rader\":[";
   bool first = true;
@@ -68,10 +90,10 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
   result += "],\"meddelanden\":[";
   first = true;
   for (const std::string_view message : lines_of(err.text())) {
-    result += (first ? "" : ",") + plan::json_string(message);
+    result += (first ? "" : ",") + plan::json_string(page_message(message));
     first = false;
   }
-  result += "]";
+  result += "],\"avvisade\":" + std::to_string(tally.refused_inputs);
   if (!json) result += ",\"text\":" + plan::json_string(out.text());
   return result;
 }
@@ -120,22 +142,32 @@ std::string plan(std::string_view lines, std::int32_t variant) {
 
 std::string sheet(std::string_view lines, std::string_view format, char delimiter,
                   std::int32_t variant) {
-  if (format == "csv") {
-    return run("csv", {delimiter == ';' ? "-d;" : "-d,"}, variant, std::nullopt, lines) + "}";
+  // ";" is for spreadsheets in a Swedish locale, which read decimal commas.
+  if (format == "csv" && delimiter == ';') {
+    return run("csv", {"-d;", "--decimal-comma"}, variant, std::nullopt, lines) + "}";
   }
+  if (format == "csv") return run("csv", {"-d,"}, variant, std::nullopt, lines) + "}";
   return run("html", {}, variant, std::nullopt, lines) + "}";
+}
+
+std::string card(std::string_view text, bool reverse, std::int32_t variant) {
+  return run("html",
+             reverse ? std::vector<std::string_view>{"-r"} : std::vector<std::string_view>{},
+             variant, text) +
+         "}";
 }
 
 std::string list_text(std::string_view bytes) {
   std::string text(bytes);
   const std::optional<std::string> notice = plan::ListText().make_utf8(text, 1, false);
   return "{\"text\":" + plan::json_string(text) + ",\"meddelanden\":[" +
-         (notice ? plan::json_string(std::string(plan::message_start) + *notice) : "") + "]}";
+         (notice ? plan::json_string(*notice) : "") + "]}";
 }
 
 std::string drawing(std::int32_t divider) {
   const bool drawn = divider >= 0 && divider <= 9999;
-  return "{\"matris\":" + plan::json_string(drawn ? plan::matrix_drawing(divider) : "") + "}";
+  return "{\"matris\":" + plan::json_string(drawn ? plan::matrix_drawing(divider) : "") +
+         ",\"smal\":" + plan::json_string(drawn ? plan::matrix_drawing_narrow(divider) : "") + "}";
 }
 
 std::string layout() {

@@ -3,10 +3,12 @@
 // nothing of its own, and every answer is delartal-plan's.
 //
 // Every result is one JSON object:
-//   {"status":S,"rader":[ROW...],"meddelanden":[MESSAGE...]}
+//   {"status":S,"rader":[ROW...],"meddelanden":[MESSAGE...],"avvisade":N}
 // S is delartal-plan's exit status; each ROW is an object of `delartal-plan
 // -f json`, with the CSV's fields; each MESSAGE a line it wrote on standard
-// error, as "delartal-plan: rad 2: ”abc”: ingen frekvens; ...".
+// error as the page shows it, without the program's name and pointing to the
+// page's views for the options' hints, as "rad 2: ”abc”: ingen frekvens;
+// ..."; N the arguments or lines that gave no row and were refused.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +25,8 @@ namespace delartal::web {
 std::string forward(std::string_view typed, std::int32_t variant);
 
 // The matrix of divider n (0..9999) drawn as on the cards, in SVG:
-// {"matris":"<svg ..."}; "" for any other n. Apart from forward(), so that a
+// {"matris":"<svg ...","smal":"<svg ..."}, "smal" the same for a narrow
+// screen; "" for any other n. Apart from forward(), so that a
 // page draws only when the divider changes.
 std::string drawing(std::int32_t divider);
 
@@ -35,15 +38,22 @@ std::string reverse(std::string_view board, std::int32_t variant);
 // names, comments). Variant 1 or 2, or 0 for both.
 std::string plan(std::string_view lines, std::int32_t variant);
 
-// The same plan as a sheet: `format` "csv" (`delimiter` ',' or ';') or
-// "html", the printable cards. Adds "text", the sheet whole.
+// The same plan as a sheet: `format` "csv" (`delimiter` ',', or ';' with
+// decimal commas, for a spreadsheet in a Swedish locale) or "html", the
+// printable cards. Adds "text", the sheet whole.
 std::string sheet(std::string_view lines, std::string_view format, char delimiter,
                   std::int32_t variant);
+
+// The card of one frequency, or with `reverse` of one board, as `delartal-plan
+// -f html` prints it, with its name field empty to write on: "text". Variant
+// 1 or 2, or 0 for both.
+std::string card(std::string_view text, bool reverse, std::int32_t variant);
 
 // A channel list's file as the page reads it, in whatever it was saved in:
 // {"text":"...","meddelanden":[...]}, the text in UTF-8 to put in the plan's
 // lines, read as delartal-plan reads standard input (Windows-1252 from the
-// first byte that is not UTF-8 on), and delartal-plan's notice when it was so.
+// first byte that is not UTF-8 on), and delartal-plan's notice when it was so,
+// as the page shows it.
 std::string list_text(std::string_view bytes);
 
 // The matrix's sixteen places in the label row's order, each a line's name

@@ -33,6 +33,10 @@ const char* delartal_drawing(int divider) {
   return kept(delartal::web::drawing(divider));
 }
 
+const char* delartal_card(const char* text, int reverse, int variant) {
+  return kept(delartal::web::card(text, reverse != 0, variant));
+}
+
 // The file's bytes as they are, which may hold NULs and need not be UTF-8.
 const char* delartal_list_text(const char* bytes, int size) {
   return kept(delartal::web::list_text({bytes, size > 0 ? static_cast<std::size_t>(size) : 0}));
