@@ -6,7 +6,8 @@
   contents; ready for any static web host.
 - SINGLE_HTML: the same page as one file, its styles, scripts and module
   (the loader with the .wasm inside) inlined, its Content-Security-Policy
-  naming each inline script by its hash, to open straight from disk.
+  naming each inline script by its hash and letting the loader fetch the
+  module from its data: URL, to open straight from disk.
 
 Usage: bundle_page.py WEB_DIR CORE_JS CORE_WASM CORE_SINGLE_JS SITE_DIR SINGLE_HTML
 """
@@ -70,6 +71,10 @@ def build_single(web, core_single_js, single_html):
     page, count = re.subn(r"script-src 'self'", f"script-src {hashes}", page)
     if count != 1:
         sys.exit("bundle_page: index.html's Content-Security-Policy has no script-src 'self'")
+    # The loader fetches the module from the data: URL it carries inline.
+    page, count = re.subn(r"connect-src 'self'", "connect-src 'self' data:", page)
+    if count != 1:
+        sys.exit("bundle_page: index.html's Content-Security-Policy has no connect-src 'self'")
     write(single_html, page)
 
 

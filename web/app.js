@@ -1,27 +1,41 @@
 'use strict';
 // Wires the page to the core compiled to WebAssembly: it reads the fields,
 // hands their text to the core's entry points and shows what they give.
-// Every divider, line, pattern, report, message and sheet is the core's.
+// Every divider, line, pattern, report, message, drawing and sheet is the
+// core's.
 
 const $ = (id) => document.getElementById(id);
 
 // What a table shows of a row: the CSV's fields that its header names, in
-// the header's order.
+// the header's order, each cell named by its column for a narrow screen.
 const cellText = (value) => (typeof value === 'boolean' ? (value ? 'ja' : 'nej') : String(value));
 
 function fillTable(table, rows, most = Infinity) {
-  const fields = [...table.tHead.rows[0].cells].map((th) => th.dataset.field);
+  const columns = [...table.tHead.rows[0].cells].map((th) => [th.dataset.field, th.textContent]);
   const body = document.createDocumentFragment();
   for (const row of rows.slice(0, most)) {
     const tr = document.createElement('tr');
-    for (const field of fields) {
+    // A frequency shown as another than its divider's channel, as the card marks it.
+    const offChannel = 'visad' in row && row.visad !== row.kanal;
+    if (offChannel) tr.className = 'off-channel';
+    for (const [field, label] of columns) {
       const td = document.createElement('td');
       td.textContent = cellText(row[field]);
+      td.dataset.field = field;
+      td.dataset.label = label;
+      if (offChannel && field === 'kanal') td.title = `Obs: inte ${row.visad}`;
       tr.append(td);
     }
     body.append(tr);
   }
   table.tBodies[0].replaceChildren(body);
+}
+
+function element(tag, className, text) {
+  const node = document.createElement(tag);
+  if (className) node.className = className;
+  if (text !== undefined) node.textContent = text;
+  return node;
 }
 
 function start(core) {
@@ -33,6 +47,7 @@ function start(core) {
   const reverse = entry('delartal_reverse', 'string', 'number');
   const plan = entry('delartal_plan', 'string', 'number');
   const sheet = entry('delartal_sheet', 'string', 'string', 'number', 'number');
+  const card = entry('delartal_card', 'string', 'number', 'number');
   const drawing = entry('delartal_drawing', 'number');
   const listText = entry('delartal_list_text', 'array', 'number');
   const layout = entry('delartal_layout')();
@@ -46,6 +61,25 @@ function start(core) {
     messages[view] = text;
     if (view === current) $('message').textContent = text;
   };
+  // A new result, heard once in a few words; the same result again is not.
+  const speak = (text) => {
+    if ($('result-status').textContent !== text) $('result-status').textContent = text;
+  };
+
+  // The cards print from a page of their own, written by this one, so that
+  // printing works from the single file on disk as from the site.
+  function printCards(html) {
+    const page = window.open('', '_blank');
+    if (!page) {
+      say(current, 'Webbläsaren lät inte sidan öppna korten; tillåt popup-fönster för sidan.');
+      return;
+    }
+    page.document.open();
+    page.document.write(html);
+    page.document.close();
+    page.focus();
+    page.print();
+  }
 
   // Frekvens -> dioder.
   function showForward(variant, text) {
@@ -56,6 +90,7 @@ function start(core) {
       result.hidden = true;
       $('report').textContent = '';
       say('forward', '');
+      speak('');
       return;
     }
     const got = forward(text, variant);
@@ -64,6 +99,7 @@ function start(core) {
       result.hidden = true;
       $('report').textContent = '';
       say('forward', got.meddelanden.join('\n'));
+      speak('');
       return;
     }
     $('divider').textContent = row.delartal;
@@ -73,7 +109,8 @@ function start(core) {
       ? 'Ryms i matrisen.'
       : 'Ryms inte i matrisen: den har plats för delartal 0–1999.';
     if (row.delartal !== drawn) {
-      $('drawing').innerHTML = drawing(row.delartal).matris;
+      const drawings = drawing(row.delartal);
+      $('drawing').innerHTML = drawings.matris + drawings.smal;
       drawn = row.delartal;
     }
     const ticks = $('ticks');
@@ -89,7 +126,12 @@ function start(core) {
     $('report').textContent = got.rapport;
     result.hidden = false;
     say('forward', got.obs);
+    speak(`Delartal ${row.delartal}: ${row.dioder || 'inga dioder'}`);
   }
+
+  $('card-forward').addEventListener('click', () => {
+    printCards(card($('frequency').value, 0, $('variant-2').checked ? 2 : 1).text);
+  });
 
   // Dioder -> frekvens: the drawn matrix is the input.
   const toggles = [];
@@ -98,24 +140,17 @@ function start(core) {
     box.className = 'group';
     box.setAttribute('role', 'group');
     box.setAttribute('aria-label', name);
-    const caption = document.createElement('span');
-    caption.className = 'group-name';
-    caption.textContent = name;
-    box.append(caption);
+    box.append(element('span', 'group-name', name));
     for (const line of layout.platser.slice(4 * group, 4 * group + 4)) {
       if (line === '') {
-        const none = document.createElement('span');
-        none.className = 'no-line';
-        none.textContent = '–';
+        const none = element('span', 'no-line', '–');
         none.title = 'ingen linje';
         box.append(none);
         continue;
       }
-      const button = document.createElement('button');
+      const button = element('button', 'toggle', line);
       button.type = 'button';
       button.id = `line-${line}`;
-      button.className = 'toggle';
-      button.textContent = line;
       button.setAttribute('aria-pressed', 'false');
       button.setAttribute('aria-label', `Linje ${line}`);
       button.addEventListener('click', () => {
@@ -130,22 +165,36 @@ function start(core) {
     $('lines').append(box);
   }
 
+  // Each variant's answer first, in words, above the table.
+  function summarize(rows) {
+    const summary = $('reverse-summary');
+    summary.replaceChildren(...rows.map((row) => {
+      const part = element('section', 'variant-summary');
+      part.append(element('h3', '', `Variant ${row.variant}`));
+      const channel = element('p', 'channel-large', 'Kanal ');
+      channel.append(element('strong', '', row.kanal), ` MHz${row.iaru ? `, ${row.iaru}` : ''}`);
+      part.append(channel,
+          element('p', '', `Delartal ${row.delartal}, ${row.i_matrisen ? 'ryms' : 'ryms inte'} i matrisen`),
+          element('p', '', `Från ${row.fran} till ${row.till} MHz`));
+      return part;
+    }));
+    speak(rows.map((row) => `Variant ${row.variant}: kanal ${row.kanal} MHz, delartal ${row.delartal}`)
+        .join('. '));
+  }
+
   function showReverse(board) {
     if ($('board').value !== board) $('board').value = board;
-    if (board.trim() === '') {
-      toggles.forEach((t) => t.setAttribute('aria-pressed', 'false'));
-      fillTable($('reverse'), []);
-      say('reverse', '');
-      return;
-    }
-    const got = reverse(board, 0);
+    const got = board.trim() === '' ? {rader: [], meddelanden: []} : reverse(board, 0);
     fillTable($('reverse'), got.rader);
-    if (got.rader[0]) {
-      const lines = new Set(got.rader[0].dioder.split(' '));
-      toggles.forEach((t) => t.setAttribute('aria-pressed', String(lines.has(t.textContent))));
-    }
+    summarize(got.rader);
+    $('card-reverse').hidden = got.rader.length === 0;
+    // The toggles show the board the field holds, and none where it holds none.
+    const lines = new Set(got.rader[0] ? got.rader[0].dioder.split(' ') : []);
+    toggles.forEach((t) => t.setAttribute('aria-pressed', String(lines.has(t.textContent))));
     say('reverse', got.meddelanden.join('\n'));
   }
+
+  $('card-reverse').addEventListener('click', () => printCards(card($('board').value, 1, 0).text));
 
   // Kanalplan. A link holds the plan's text; past this length a link would
   // outgrow what browsers and messages take, and the page says so instead.
@@ -154,28 +203,39 @@ function start(core) {
   const largestFile = 2 * 1024 * 1024;
   let fileNotice = '';
   let csvUrl = '';
-  function showPlan(lines) {
+  const planVariant = () => Number($('plan-variant').value);
+
+  function showPlan(lines, variant) {
     if ($('plan-input').value !== lines) $('plan-input').value = lines;
-    const got = plan(lines, 0);
+    $('plan-variant').value = String(variant);
+    const got = plan(lines, variant);
     fillTable($('plan'), got.rader, shownRows);
     $('plan').caption.textContent = got.rader.length > shownRows
       ? `Kanalplanen: de första ${shownRows} av ${got.rader.length} raderna; CSV har alla`
       : 'Kanalplanen';
-    const list = $('plan-messages');
-    list.replaceChildren(...got.meddelanden.map((text) => {
-      const item = document.createElement('li');
-      item.textContent = text;
-      return item;
-    }));
-    const refused = got.meddelanden.length;
+    $('plan-messages').replaceChildren(...got.meddelanden.map((text) => element('li', '', text)));
+    const refused = got.avvisade;
     const notices = [fileNotice];
     if (refused) notices.push(`${refused} ${refused === 1 ? 'rad' : 'rader'} gav inget; se listan.`);
-    if (hashOf({view: 'plan', lines}).length > longestLink) {
+    if (hashOf({view: 'plan', lines, variant}).length > longestLink) {
       notices.push('Listan är för lång för en länk; spara den som fil i stället.');
     }
     say('plan', notices.filter(Boolean).join('\n'));
+    speak(`${got.rader.length} ${got.rader.length === 1 ? 'rad' : 'rader'} i kanalplanen`);
     updateCsv();
   }
+
+  function updateCsv() {
+    const delimiter = $('delimiter').value;
+    const csv = sheet($('plan-input').value, 'csv', delimiter.charCodeAt(0), planVariant()).text;
+    if (csvUrl) URL.revokeObjectURL(csvUrl);
+    csvUrl = URL.createObjectURL(new Blob([csv], {type: 'text/csv;charset=utf-8'}));
+    $('csv').href = csvUrl;
+  }
+
+  $('print').addEventListener('click', () => {
+    printCards(sheet($('plan-input').value, 'html', 44, planVariant()).text);
+  });
 
   // A list from a file is read as delartal-plan reads standard input, here
   // in the page: the file never leaves the device.
@@ -186,7 +246,7 @@ function start(core) {
     }
     const got = listText(new Uint8Array(await file.arrayBuffer()), file.size);
     fileNotice = got.meddelanden.join('\n');
-    go({view: 'plan', lines: got.text}, false);
+    go({view: 'plan', lines: got.text, variant: planVariant()}, false);
   }
   $('plan-file').addEventListener('change', () => {
     const [file] = $('plan-file').files;
@@ -208,32 +268,22 @@ function start(core) {
     openList(file);
   });
 
-  function updateCsv() {
-    const delimiter = $('delimiter').value;
-    const csv = sheet($('plan-input').value, 'csv', delimiter.charCodeAt(0), 0).text;
-    if (csvUrl) URL.revokeObjectURL(csvUrl);
-    csvUrl = URL.createObjectURL(new Blob([csv], {type: 'text/csv;charset=utf-8'}));
-    $('csv').href = csvUrl;
-  }
-
-  $('print').addEventListener('click', () => {
-    const cards = sheet($('plan-input').value, 'html', 44, 0).text;
-    const url = URL.createObjectURL(new Blob([cards], {type: 'text/html;charset=utf-8'}));
-    const page = window.open(url, '_blank');
-    if (page) page.addEventListener('load', () => page.print());
-  });
-
   // The state lives in the URL fragment; each view is a step of the history.
   function stateOf(hash) {
     const params = new URLSearchParams(hash.slice(1));
+    const variant = params.get('v');
     if (params.has('r')) return {view: 'reverse', board: params.get('r')};
-    if (params.has('plan')) return {view: 'plan', lines: params.get('plan')};
-    return {view: 'forward', variant: params.get('v') === '2' ? 2 : 1, frequency: params.get('f') ?? ''};
+    if (params.has('plan')) {
+      return {view: 'plan', lines: params.get('plan'), variant: ['1', '2'].includes(variant) ? Number(variant) : 0};
+    }
+    return {view: 'forward', variant: variant === '2' ? 2 : 1, frequency: params.get('f') ?? ''};
   }
 
   function hashOf(state) {
     if (state.view === 'reverse') return `#r=${encodeURIComponent(state.board)}`;
-    if (state.view === 'plan') return `#plan=${encodeURIComponent(state.lines)}`;
+    if (state.view === 'plan') {
+      return `#plan=${encodeURIComponent(state.lines)}${state.variant ? `&v=${state.variant}` : ''}`;
+    }
     return `#v=${state.variant}&f=${encodeURIComponent(state.frequency)}`;
   }
 
@@ -247,7 +297,7 @@ function start(core) {
     }
     if (state.view === 'forward') showForward(state.variant, state.frequency);
     if (state.view === 'reverse') showReverse(state.board);
-    if (state.view === 'plan') showPlan(state.lines);
+    if (state.view === 'plan') showPlan(state.lines, state.variant);
     $('message').textContent = messages[state.view];
   }
 
@@ -261,6 +311,7 @@ function start(core) {
 
   const forwardState = () => ({
     view: 'forward', variant: $('variant-2').checked ? 2 : 1, frequency: $('frequency').value});
+  const planState = () => ({view: 'plan', lines: $('plan-input').value, variant: planVariant()});
   $('frequency').addEventListener('input', () => go(forwardState(), false));
   $('variant-1').addEventListener('change', () => go(forwardState(), false));
   $('variant-2').addEventListener('change', () => go(forwardState(), false));
@@ -269,15 +320,39 @@ function start(core) {
   $('plan-input').addEventListener('input', () => {
     fileNotice = '';
     clearTimeout(planTimer);
-    planTimer = setTimeout(() => go({view: 'plan', lines: $('plan-input').value}, false), 150);
+    planTimer = setTimeout(() => go(planState(), false), 150);
   });
+  $('plan-variant').addEventListener('change', () => go(planState(), false));
   $('delimiter').addEventListener('change', updateCsv);
+
+  // The link to what is on screen: offered to the phone's share sheet, or
+  // copied. From disk it is a link to the same state of this very file.
+  $('share').addEventListener('click', async () => {
+    const url = location.href;
+    const fromDisk = location.protocol === 'file:';
+    if (navigator.share && !fromDisk) {
+      try {
+        await navigator.share({title: document.title, url});
+      } catch (error) {
+        if (error.name !== 'AbortError') say(current, `Länken kunde inte delas: ${url}`);
+      }
+      return;
+    }
+    try {
+      await navigator.clipboard.writeText(url);
+      say(current, fromDisk
+        ? 'Länken är kopierad. Den fungerar bara där filen delartal.html finns.'
+        : 'Länken är kopierad.');
+    } catch {
+      say(current, `Länken kunde inte kopieras: ${url}`);
+    }
+  });
 
   // The tabs keep what each view holds.
   const last = {
     forward: () => forwardState(),
     reverse: () => ({view: 'reverse', board: $('board').value}),
-    plan: () => ({view: 'plan', lines: $('plan-input').value}),
+    plan: () => planState(),
   };
   for (const name of Object.keys(views)) {
     $(`tab-${name}`).addEventListener('click', (event) => {

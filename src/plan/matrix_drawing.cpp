@@ -23,30 +23,29 @@ struct Geometry {
   int name_y, stray_y, note_y;
 };
 
+// clang-format off
+// The cards' drawing: one row of four groups.
 constexpr Geometry card{
-    "matrix", "0 0 640 156", 4,  0,  48, 152, 36, 54, 12, 24, 118, 58, 8, 74, 75, 11, 84,
-    14,       138,           76, 152};
-constexpr Geometry narrow{"matrix narrow",
-                          "0 0 320 300",
-                          2,
-                          150,
-                          26,
-                          160,
-                          38,
-                          57,
-                          14,
-                          26,
-                          112,
-                          42,
-                          12,
-                          66,
-                          67,
-                          -12,
-                          76,
-                          24,
-                          130,
-                          60,
-                          146};
+    "matrix", "0 0 640 156",
+    4, 0,           // groups a row, row height
+    48, 152, 36,    // first mark, group and mark steps
+    54, 12,         // group names
+    24, 118,        // rail and line ends
+    58, 8, 74, 75,  // diode: top, half width, tip, bar
+    11, 84, 14,     // tick box: from the line, top, size
+    138, 76, 152};  // line names, a stray diode, "ingen linje"
+
+// A phone's: two rows of two groups, every mark 26 units, for 24 px and more.
+constexpr Geometry narrow{
+    "matrix narrow", "0 0 320 324",
+    2, 162,
+    26, 160, 38,
+    57, 14,
+    26, 112,
+    40, 13, 66, 67,
+    -13, 76, 26,
+    130, 60, 148};
+// clang-format on
 
 std::string number(int value) {
   return std::to_string(value);

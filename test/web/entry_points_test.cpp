@@ -24,7 +24,7 @@ TEST(EntryPoints, ForwardGivesTheRowTheReportAndTheChannel) {
 TEST(EntryPoints, DrawsTheMatrixAsTheCardsDo) {
   const std::string drawn = drawing(451);
   EXPECT_EQ(drawn.rfind("{\"matris\":\"<svg class=\\\"matrix\\\"", 0), 0U) << drawn;
-  EXPECT_NE(drawn.find(",\"smal\":\"<svg class=\\\"matrix narrow\\\" viewBox=\\\"0 0 320 300\\\""),
+  EXPECT_NE(drawn.find(",\"smal\":\"<svg class=\\\"matrix narrow\\\" viewBox=\\\"0 0 320 324\\\""),
             std::string::npos)
       << drawn;
   EXPECT_EQ(drawing(10000), "{\"matris\":\"\",\"smal\":\"\"}");

@@ -28,4 +28,5 @@ def chromium(prefs=None):
         options.add_argument(argument)
     if prefs:
         options.add_experimental_option("prefs", prefs)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(options=options, service=Service(executable_path="/usr/bin/chromedriver"))

@@ -24,6 +24,7 @@ import time
 import urllib.parse
 
 from local_site import chromium, serve
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -59,6 +60,20 @@ def delartal_report(variant, text):
 def plan_says(arguments, lines=b""):
     done = subprocess.run([PLAN] + arguments, input=lines, capture_output=True)
     return done.stdout.decode(), done.stderr.decode().strip()
+
+
+def page_message(err):
+    """delartal-plan's messages as the page shows them: without its name, and
+    pointing to the page's views where the program points to its options."""
+    lines = []
+    for line in err.splitlines():
+        line = line.removeprefix("delartal-plan: ")
+        line = line.replace("ser ut som ett kort; lägg till -r",
+                            "ser ut som ett kort; skriv kortet under Dioder → frekvens")
+        line = line.replace("ser ut som en frekvens; ta bort -r",
+                            "ser ut som en frekvens; skriv den under Frekvens → dioder")
+        lines.append(line)
+    return "\n".join(lines)
 
 
 def csv_rows(text, fields):
@@ -107,7 +122,7 @@ def typing(driver, base):
                   shown == report and message == notice, (shown, report, message, notice))
         else:
             check(f"{text or 'nothing'} with variant {variant}: no stale result, "
-                  "delartal-plan's message", shown == "" and message == refusal,
+                  "delartal-plan's message", shown == "" and message == page_message(refusal),
                   (shown, message, refusal))
     field.send_keys(Keys.CONTROL + "a", Keys.DELETE)
     field.send_keys("RV48")
@@ -140,7 +155,8 @@ def tapping(driver, base):
         board.send_keys(text)
         out, err = plan_says(["-r", "-f", "csv", "--", text])
         check(f"the typed board {text!r}: delartal-plan -r's rows and message",
-              table(driver, "reverse") == csv_rows(out, fields(driver, "reverse")) and text_of(driver, "message") == err,
+              table(driver, "reverse") == csv_rows(out, fields(driver, "reverse"))
+              and text_of(driver, "message") == page_message(err),
               (table(driver, "reverse"), text_of(driver, "message"), err))
 
 
@@ -155,7 +171,8 @@ def links_and_history(driver, base):
     out, err = plan_says(["-f", "csv"], lines.encode())
     check("a link to a plan shows its table and messages",
           table(driver, "plan") == csv_rows(out, fields(driver, "plan"))
-          and driver.find_element(By.ID, "plan-messages").text == err, table(driver, "plan"))
+          and driver.find_element(By.ID, "plan-messages").text == page_message(err),
+          table(driver, "plan"))
     driver.find_element(By.ID, "tab-forward").click()
     driver.find_element(By.ID, "tab-reverse").click()
     driver.back()
@@ -174,33 +191,54 @@ def download_and_print(driver, base, downloads):
         if os.path.exists(path):
             break
         time.sleep(0.1)
-    out, _ = plan_says(["-f", "csv", "-d", ";"], lines.encode())
+    out, _ = plan_says(["-f", "csv", "-d", ";", "--decimal-comma"], lines.encode())
     with open(path, "rb") as file:
         got = file.read()
-    check("the downloaded CSV is delartal-plan's, byte for byte", got == out.encode(), got[:200])
-    # The button opens the cards and calls the browser's print dialogue; here
-    # the sheet it opens is printed to PDF by the same engine instead.
-    driver.execute_script("window.open = (url) => { window.cardsOpened = url; return null; };")
-    driver.find_element(By.ID, "print").click()
-    url = driver.execute_script("return window.cardsOpened")
+    check("the downloaded ';' CSV is delartal-plan -d ';' --decimal-comma's, byte for byte",
+          got == out.encode(), got[:200])
+    cards, _ = plan_says(["-f", "html"], lines.encode())
+    printed_cards(driver, "print", "kort", cards, ["SK0RK repeater", "Kanal 146.0375 MHz"])
+
+
+def printed_cards(driver, button, name, cards, words_wanted):
+    """What the user gets from a print button: a page of its own with the
+    cards, as delartal-plan -f html gives them, and the browser's printing of
+    it under way. That page is then printed to PDF by the same engine, three
+    cards a page."""
     page = driver.current_window_handle
+    before = set(driver.window_handles)
+    driver.find_element(By.ID, button).click()
+    WebDriverWait(driver, 10).until(lambda d: len(d.window_handles) > len(before))
+    driver.switch_to.window((set(driver.window_handles) - before).pop())
+    count = cards.count('<section class="card">')
+    shown = driver.execute_script("return document.querySelectorAll('section.card').length")
+    html = driver.execute_script("return document.documentElement.outerHTML")
+    try:
+        driver.execute_cdp_cmd("Page.printToPDF", {})
+        printing = False
+    except WebDriverException as error:
+        printing = "already being printed" in str(error)
+    driver.close()
+    driver.switch_to.window(page)
+    sheet = os.path.abspath(os.path.join(OUT, name + ".html"))
+    with open(sheet, "w", encoding="utf-8") as file:
+        file.write("<!DOCTYPE html>\n" + html)
     driver.switch_to.new_window("tab")
-    driver.get(url)
-    pdf = os.path.join(OUT, "kort.pdf")
+    driver.get("file://" + sheet)
+    pdf = os.path.join(OUT, name + ".pdf")
     printed = driver.execute_cdp_cmd("Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69,
                                                          "preferCSSPageSize": True})
     with open(pdf, "wb") as file:
         file.write(base64.b64decode(printed["data"]))
-    cards, _ = plan_says(["-f", "html"], lines.encode())
-    count = cards.count('<section class="card">')
-    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
-    words = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
-    check(f"the cards print to PDF, {count} cards three to a page",
-          re.search(rf"^Pages:\s+{-(-count // 3)}$", info, re.M) and "SK0RK repeater" in words
-          and "Kanal 146.0375 MHz" in words, info)
-    driver.save_screenshot(os.path.join(OUT, "kort.png"))
+    driver.save_screenshot(os.path.join(OUT, name + ".png"))
     driver.close()
     driver.switch_to.window(page)
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    words = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+    check(f"{button}: {count} cards on a page of their own, being printed; to PDF three a page",
+          shown == count and printing and re.search(rf"^Pages:\s+{-(-count // 3)}$", info, re.M)
+          and all(word in words for word in words_wanted), (shown, count, printing, info,
+                                                            words[:300]))
 
 
 def channel_lists(driver, base):
@@ -223,7 +261,7 @@ def channel_lists(driver, base):
           and lines == text.replace("\r\n", "\n") and link == "#plan=" + text,
           (table(driver, "plan"), lines, link))
     check("a list in Windows-1252: delartal-plan's notice", text_of(driver, "message")
-          .startswith(err), (text_of(driver, "message"), err))
+          .startswith(page_message(err)), (text_of(driver, "message"), err))
     driver.execute_script(
         "const area = document.getElementById('plan-input');"
         "const files = new DataTransfer();"
@@ -231,8 +269,8 @@ def channel_lists(driver, base):
         "area.dispatchEvent(new DragEvent('drop', {dataTransfer: files, bubbles: true,"
         " cancelable: true}));")
     WebDriverWait(driver, 10).until(lambda d: len(table(d, "plan")) == 2)
-    check("a list dropped on the text is opened", [row[-1] for row in table(driver, "plan")]
-          == ["Dropp", "Dropp"], table(driver, "plan"))
+    names = [row[fields(driver, "plan").index("namn")] for row in table(driver, "plan")]
+    check("a list dropped on the text is opened", names == ["Dropp", "Dropp"], names)
     many = "".join(f"{140.4 + n * 0.0125:.4f};Kanal nummer {n}, ett namn som tar plats\n"
                    for n in range(5000))
     driver.execute_script("const area = document.getElementById('plan-input');"
@@ -241,6 +279,108 @@ def channel_lists(driver, base):
     WebDriverWait(driver, 10).until(lambda d: "för lång för en länk" in text_of(d, "message"))
     check("a list too long for a link: said, and no link made",
           driver.execute_script("return location.hash") == "#plan=", text_of(driver, "message"))
+
+
+def answers_first(driver, base):
+    """Each view's answer in words: the reverse summary per variant, the
+    result heard once, the toggles that match the field, the plan's variant."""
+    open_page(driver, base + "#r=J%20F%20D%20M")
+    summary = text_of(driver, "reverse-summary")
+    check("the reverse summary: each variant's channel, divider, fit and band, in words",
+          all(part in summary for part in [
+              "Variant 1", "Kanal 146.0375 MHz", "Delartal 451, ryms i matrisen",
+              "Från 146.03125 till 146.04375 MHz", "Variant 2", "Kanal 145.8375 MHz",
+              "Från 145.83125 till 145.84373 MHz"]), summary)
+    check("the summary is heard once through the status region", text_of(driver, "result-status")
+          == "Variant 1: kanal 146.0375 MHz, delartal 451. Variant 2: kanal 145.8375 MHz, "
+          "delartal 451", text_of(driver, "result-status"))
+    board = driver.find_element(By.ID, "board")
+    for text in ["146.0375", "10000"]:
+        board.send_keys(Keys.CONTROL + "a", Keys.DELETE)
+        board.send_keys(text)
+        pressed = [b.text for b in driver.find_elements(By.CSS_SELECTOR, ".toggle")
+                   if b.get_attribute("aria-pressed") == "true"]
+        check(f"typing {text!r} as a board leaves no toggle pressed", pressed == [], pressed)
+    open_page(driver, base + "#v=1&f=145.600")
+    check("a valid answer is heard: Delartal 416: J D B A",
+          text_of(driver, "result-status") == "Delartal 416: J D B A",
+          text_of(driver, "result-status"))
+    lines = "145.600 SK0RK\n300\nabc\n145.78;Hemma\n100:101\n"
+    open_page(driver, base + "#plan=" + urllib.parse.quote(lines))
+    check("a line refused for both variants counts once", text_of(driver, "message")
+          == "3 rader gav inget; se listan.", text_of(driver, "message"))
+    driver.find_element(By.CSS_SELECTOR, "#plan-variant option[value='1']").click()
+    out, _ = plan_says(["-f", "csv", "-v", "1"], lines.encode())
+    check("the plan's variant: its rows only, and v=1 in the link",
+          table(driver, "plan") == csv_rows(out, fields(driver, "plan"))
+          and driver.execute_script("return location.hash").endswith("&v=1"),
+          driver.execute_script("return location.hash"))
+    open_page(driver, base + "#plan=" + urllib.parse.quote(lines) + "&v=2")
+    check("a link with v=2 opens the plan with variant 2",
+          driver.find_element(By.ID, "plan-variant").get_attribute("value") == "2"
+          and {row[fields(driver, "plan").index("variant")] for row in table(driver, "plan")}
+          == {"2"})
+    marked = driver.find_elements(By.CSS_SELECTOR, "#plan tr.off-channel td[data-field=kanal]")
+    check("a row whose frequency is not its channel is marked", [m.text for m in marked]
+          == ["145.7750"], [m.text for m in marked])
+
+
+def one_card_and_link(driver, base):
+    open_page(driver, base + "#v=1&f=145.78")
+    cards, _ = plan_says(["-f", "html", "-v", "1", "145.78"])
+    printed_cards(driver, "card-forward", "kort-framat", cards, ["Kanal 145.7750 MHz", "Delartal"])
+    open_page(driver, base + "#r=J%20F%20D%20M")
+    cards, _ = plan_says(["-f", "html", "-r", "J F D M"])
+    printed_cards(driver, "card-reverse", "kort-bakat", cards, ["146.0375 MHz", "145.8375 MHz"])
+    driver.execute_cdp_cmd("Browser.grantPermissions", {
+        "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+    driver.find_element(By.ID, "share").click()
+    WebDriverWait(driver, 10).until(lambda d: text_of(d, "message") != "")
+    copied = driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "navigator.clipboard.readText().then(done, (e) => done('failed: ' + e));")
+    check("Dela länk without a share sheet copies the view's link, and says so",
+          copied == driver.current_url and text_of(driver, "message") == "Länken är kopierad.",
+          (copied, text_of(driver, "message")))
+
+
+def readable_on_a_phone(driver, base):
+    """At 360 px the drawing's letters stand 12 px and more, its diodes and
+    tick boxes 24 px and more; the report fits at 360 and 320 px; a message
+    moves no toggle."""
+    driver.set_window_size(360, 740)
+    try:
+        open_page(driver, base + "#v=1&f=146.03125")
+        sizes = driver.execute_script("""
+            const svg = [...document.querySelectorAll('#drawing svg')]
+                .find((s) => s.getBoundingClientRect().width > 0);
+            const box = (e) => e.getBoundingClientRect();
+            return {narrow: svg.classList.contains('narrow'),
+                    text: Math.min(...[...svg.querySelectorAll('text')].map((t) => box(t).height)),
+                    marks: Math.min(...[...svg.querySelectorAll('.diode, .tick')]
+                        .flatMap((m) => [box(m).width, box(m).height])),
+                    scroll: document.documentElement.scrollWidth - window.innerWidth};""")
+        check("at 360 px: the narrow drawing, letters >= 12 px, diodes and tick boxes >= 24 px",
+              sizes["narrow"] and sizes["text"] >= 12 and sizes["marks"] >= 24
+              and sizes["scroll"] <= 0, sizes)
+        for width in [360, 320]:
+            driver.set_window_size(width, 740)
+            open_page(driver, base + "#v=1&f=200")
+            overflow = driver.execute_script(
+                "const pre = document.getElementById('report');"
+                "return pre.scrollWidth - pre.clientWidth;")
+            check(f"at {width} px the report for 200 MHz fits, without scrolling", overflow <= 0
+                  and "delartalet 4768" in text_of(driver, "report"), overflow)
+        driver.set_window_size(360, 740)
+        open_page(driver, base + "#r=")
+        toggle = driver.find_element(By.ID, "line-J")
+        before = toggle.rect["y"]
+        driver.find_element(By.ID, "line-K").click()
+        toggle.click()
+        check("a message that appears moves no toggle", text_of(driver, "message") != ""
+              and toggle.rect["y"] == before, (before, toggle.rect["y"], text_of(driver, "message")))
+    finally:
+        driver.set_window_size(1280, 800)
 
 
 def offline(driver, base):
@@ -262,9 +402,23 @@ def offline(driver, base):
 
 def single_file(driver):
     path = os.path.abspath(os.path.join(WEB_BUILD, "delartal.html"))
+    driver.get_log("browser")
     open_page(driver, "file://" + path + "#v=1&f=146.03125")
     report, _ = delartal_report(1, "146.03125")
     check("delartal.html from disk answers", text_of(driver, "report") == report)
+    logged = [entry["message"] for entry in driver.get_log("browser")
+              if entry["level"] in ("SEVERE", "WARNING")]
+    check("delartal.html opens with a clean console", logged == [], logged)
+    cards, _ = plan_says(["-f", "html", "-v", "1", "146.03125"])
+    printed_cards(driver, "card-forward", "kort-fil", cards, ["Kanal 146.0375 MHz"])
+    driver.find_element(By.ID, "share").click()
+    WebDriverWait(driver, 10).until(lambda d: text_of(d, "message").startswith("Länken"))
+    copied = driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "navigator.clipboard.readText().then(done, (e) => done('failed: ' + e));")
+    check("Dela länk from disk copies a link to this file's state, and says where it works",
+          copied == "file://" + path + "#v=1&f=146.03125" and "bara där filen" in
+          text_of(driver, "message"), (copied, text_of(driver, "message")))
 
 
 def accessibility_and_looks(driver, base):
@@ -281,9 +435,15 @@ def accessibility_and_looks(driver, base):
                 axe + "; const done = arguments[arguments.length - 1];"
                 "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + "
                 "v.nodes.map(n => n.target.join(' ')).join(', '))));")
-            check(f"axe-core finds nothing in {name}, {scheme} mode", found == [], found)
+            check(f"axe-core finds nothing in {name}, {scheme} mode, 1280 px", found == [], found)
             for width, height in [(360, 800), (1280, 800)]:
                 driver.set_window_size(width, height)
+                if width == 360:
+                    found = driver.execute_async_script(
+                        axe + "; const done = arguments[arguments.length - 1];"
+                        "axe.run(document).then(r => done(r.violations.map(v => v.id)));")
+                    check(f"axe-core finds nothing in {name}, {scheme} mode, 360 px", found == [],
+                          found)
                 scroll = driver.execute_script(
                     "return document.documentElement.scrollWidth - window.innerWidth")
                 if width == 360:
@@ -309,6 +469,9 @@ def main():
         links_and_history(driver, base)
         download_and_print(driver, base, downloads)
         channel_lists(driver, base)
+        answers_first(driver, base)
+        one_card_and_link(driver, base)
+        readable_on_a_phone(driver, base)
         offline(driver, base)
         single_file(driver)
         accessibility_and_looks(driver, base)
