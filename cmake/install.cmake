@@ -124,7 +124,7 @@ if(DELARTAL_WEB_ZIP AND NOT EMSCRIPTEN)
                 SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH})
     add_custom_target(web_zip ALL
       COMMAND ${web_env} ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${web_build}
-              -DCMAKE_TOOLCHAIN_FILE=${DELARTAL_EMSCRIPTEN_TOOLCHAIN} -DCMAKE_BUILD_TYPE=MinSizeRel
+              -DCMAKE_TOOLCHAIN_FILE=${DELARTAL_EMSCRIPTEN_TOOLCHAIN} -DCMAKE_BUILD_TYPE=Release
       COMMAND ${web_env} ${CMAKE_COMMAND} --build ${web_build} --target page
       COMMAND ${CMAKE_COMMAND} -E rm -rf ${web_build}/${web_name}
       COMMAND ${CMAKE_COMMAND} -E copy_directory ${web_build}/site ${web_build}/${web_name}/site

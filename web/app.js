@@ -10,10 +10,10 @@ const $ = (id) => document.getElementById(id);
 // the header's order, each cell named by its column for a narrow screen.
 const cellText = (value) => (typeof value === 'boolean' ? (value ? 'ja' : 'nej') : String(value));
 
-function fillTable(table, rows, most = Infinity) {
+function fillTable(table, rows, append = false) {
   const columns = [...table.tHead.rows[0].cells].map((th) => [th.dataset.field, th.textContent]);
   const body = document.createDocumentFragment();
-  for (const row of rows.slice(0, most)) {
+  for (const row of rows) {
     const tr = document.createElement('tr');
     // A frequency shown as another than its divider's channel, as the card marks it.
     const offChannel = 'visad' in row && row.visad !== row.kanal;
@@ -28,8 +28,13 @@ function fillTable(table, rows, most = Infinity) {
     }
     body.append(tr);
   }
-  table.tBodies[0].replaceChildren(body);
+  if (append) table.tBodies[0].append(body);
+  else table.tBodies[0].replaceChildren(body);
 }
+
+// Runs `then` once the next frame is drawn, so that what is on screen shows
+// before more work.
+const afterFrame = (then) => requestAnimationFrame(() => setTimeout(then, 0));
 
 function element(tag, className, text) {
   const node = document.createElement(tag);
@@ -45,7 +50,7 @@ function start(core) {
   };
   const forward = entry('delartal_forward', 'string', 'number');
   const reverse = entry('delartal_reverse', 'string', 'number');
-  const plan = entry('delartal_plan', 'string', 'number');
+  const plan = entry('delartal_plan', 'string', 'number', 'number');
   const sheet = entry('delartal_sheet', 'string', 'string', 'number', 'number');
   const card = entry('delartal_card', 'string', 'number', 'number');
   const drawing = entry('delartal_drawing', 'number');
@@ -198,7 +203,11 @@ function start(core) {
 
   // Kanalplan. A link holds the plan's text; past this length a link would
   // outgrow what browsers and messages take, and the page says so instead.
+  // A large plan's table shows its start at once, and the rest of its first
+  // rows a moment later.
   const shownRows = 2000;
+  const firstRows = 200;
+  let moreRows = 0;
   const longestLink = 256 * 1024;
   const largestFile = 2 * 1024 * 1024;
   let fileNotice = '';
@@ -208,10 +217,16 @@ function start(core) {
   function showPlan(lines, variant) {
     if ($('plan-input').value !== lines) $('plan-input').value = lines;
     $('plan-variant').value = String(variant);
-    const got = plan(lines, variant);
-    fillTable($('plan'), got.rader, shownRows);
-    $('plan').caption.textContent = got.rader.length > shownRows
-      ? `Kanalplanen: de första ${shownRows} av ${got.rader.length} raderna; CSV har alla`
+    const got = plan(lines, variant, shownRows);
+    fillTable($('plan'), got.rader.slice(0, firstRows));
+    clearTimeout(moreRows);
+    if (got.rader.length > firstRows) {
+      afterFrame(() => {
+        moreRows = setTimeout(() => fillTable($('plan'), got.rader.slice(firstRows), true), 0);
+      });
+    }
+    $('plan').caption.textContent = got.antal > shownRows
+      ? `Kanalplanen: de första ${shownRows} av ${got.antal} raderna; CSV har alla`
       : 'Kanalplanen';
     $('plan-messages').replaceChildren(...got.meddelanden.map((text) => element('li', '', text)));
     const refused = got.avvisade;
@@ -221,10 +236,16 @@ function start(core) {
       notices.push('Listan är för lång för en länk; spara den som fil i stället.');
     }
     say('plan', notices.filter(Boolean).join('\n'));
-    speak(`${got.rader.length} ${got.rader.length === 1 ? 'rad' : 'rader'} i kanalplanen`);
-    updateCsv();
+    speak(`${got.antal} ${got.antal === 1 ? 'rad' : 'rader'} i kanalplanen`);
+    // The CSV is made once the table is on screen.
+    clearTimeout(csvTimer);
+    afterFrame(() => {
+      clearTimeout(csvTimer);
+      csvTimer = setTimeout(updateCsv, 0);
+    });
   }
 
+  let csvTimer = 0;
   function updateCsv() {
     const delimiter = $('delimiter').value;
     const csv = sheet($('plan-input').value, 'csv', delimiter.charCodeAt(0), planVariant()).text;
@@ -366,6 +387,7 @@ function start(core) {
   show(stateOf(location.hash));
   document.documentElement.dataset.ready = 'true';
   performance.mark('delartal-answered');
+  requestAnimationFrame(() => performance.mark('delartal-drawn'));
 }
 
 // The site keeps its files for offline use; the single file needs nothing kept.

@@ -16,32 +16,36 @@ constexpr std::string_view record_end = "\n";
 constexpr std::string_view record_end = "\r\n";
 #endif
 
-// A field as it must stand: in quotes, with its own quotes doubled, when it
-// holds the delimiter, a quote or a line break.
-std::string quoted_field(std::string_view text, char delimiter) {
+// A field appended as it must stand: in quotes, with its own quotes doubled,
+// when it holds the delimiter, a quote or a line break.
+void append_field(std::string& line, std::string_view text, char delimiter) {
   const char special[] = {delimiter, '"', '\r', '\n'};
   if (text.find_first_of(std::string_view(special, 4)) == std::string_view::npos) {
-    return std::string(text);
+    line += text;
+    return;
   }
-  std::string quoted = "\"";
+  line += '"';
   for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
+    if (c == '"') line += '"';
+    line += c;
   }
-  return quoted + "\"";
+  line += '"';
 }
 
-// Fields joined by the delimiter, and the record's end.
+// Fields joined by the delimiter, and the record's end; `text_of` gives a
+// field's text, which the record may keep only while it is being made.
 template <typename Fields, typename Text>
 std::string record(const Fields& fields, char delimiter, Text text_of) {
   std::string line;
+  line.reserve(128);
   bool first = true;
   for (const auto& field : fields) {
     if (!first) line += delimiter;
     first = false;
-    line += quoted_field(text_of(field), delimiter);
+    append_field(line, text_of(field), delimiter);
   }
-  return line + std::string(record_end);
+  line += record_end;
+  return line;
 }
 
 std::string header(const std::array<std::string_view, field_count>& names, char delimiter) {
@@ -50,14 +54,16 @@ std::string header(const std::array<std::string_view, field_count>& names, char 
 
 // A decimal number with a comma, for a spreadsheet in a Swedish locale, when
 // the style asks for it.
-std::string row(const std::array<Field, field_count>& fields, const SheetStyle& style) {
-  return record(fields, style.delimiter, [&style](const Field& field) {
-    std::string text = field.value;
-    if (field.kind == FieldKind::decimal && style.decimal_comma) {
-      std::replace(text.begin(), text.end(), '.', ',');
+std::string row(std::array<Field, field_count> fields, const SheetStyle& style) {
+  if (style.decimal_comma) {
+    for (Field& field : fields) {
+      if (field.kind == FieldKind::decimal) {
+        std::replace(field.value.begin(), field.value.end(), '.', ',');
+      }
     }
-    return text;
-  });
+  }
+  return record(fields, style.delimiter,
+                [](const Field& field) { return std::string_view(field.value); });
 }
 
 }  // namespace

@@ -4,12 +4,25 @@
 #include "utf8.hpp"
 
 namespace delartal::plan {
-namespace {}  // namespace
+namespace {
 
-std::string json_string(std::string_view text) {
+// Bytes that stand in a JSON string as they are: printable ASCII but for the
+// quote and the backslash, most of any text, taken a run at a time.
+bool plain(unsigned char c) {
+  return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
+}
+
+}  // namespace
+
+void append_json_string(std::string& out, std::string_view text) {
   static constexpr char hex[] = "0123456789abcdef";
-  std::string out = "\"";
+  out += '"';
   while (!text.empty()) {
+    std::size_t run = 0;
+    while (run < text.size() && plain(static_cast<unsigned char>(text[run]))) ++run;
+    out.append(text.substr(0, run));
+    text.remove_prefix(run);
+    if (text.empty()) break;
     const auto c = static_cast<unsigned char>(text[0]);
     const std::size_t length = utf8_length(text);
     if (c == '"' || c == '\\') {
@@ -28,7 +41,14 @@ std::string json_string(std::string_view text) {
     }
     text.remove_prefix(length == 0 ? 1 : length);
   }
-  return out + "\"";
+  out += '"';
+}
+
+std::string json_string(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  append_json_string(out, text);
+  return out;
 }
 
 namespace {
@@ -36,9 +56,11 @@ namespace {
 std::string object(const std::array<std::string_view, field_count>& names,
                    const std::array<Field, field_count>& fields) {
   std::string line = "{";
+  line.reserve(320);
   for (std::size_t i = 0; i < field_count; ++i) {
-    if (i > 0) line += ",";
-    line += json_string(names[i]) + ":";
+    if (i > 0) line += ',';
+    append_json_string(line, names[i]);
+    line += ':';
     switch (fields[i].kind) {
       case FieldKind::number:
         line += fields[i].value;
@@ -48,11 +70,12 @@ std::string object(const std::array<std::string_view, field_count>& names,
         break;
       case FieldKind::text:
       case FieldKind::decimal:
-        line += json_string(fields[i].value);
+        append_json_string(line, fields[i].value);
         break;
     }
   }
-  return line + "}\n";
+  line += "}\n";
+  return line;
 }
 
 }  // namespace

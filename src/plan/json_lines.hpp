@@ -15,6 +15,9 @@ namespace delartal::plan {
 // typed in another encoding, becomes U+FFFD, so that every line stays JSON.
 std::string json_string(std::string_view text);
 
+// The same, appended to `out`, for a text too large to copy twice.
+void append_json_string(std::string& out, std::string_view text);
+
 std::string json_row(const ForwardRow& row);
 std::string json_row(const ReverseRow& row);
 

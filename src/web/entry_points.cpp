@@ -1,5 +1,6 @@
 #include "entry_points.hpp"
 
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -68,7 +69,7 @@ const char* variant_option(std::int32_t variant) {
 // output is "text".
 std::string run(std::string_view format, std::vector<std::string_view> arguments,
                 std::int32_t variant, std::optional<std::string_view> operand,
-                std::string_view input = {}) {
+                std::string_view input = {}, std::size_t most = SIZE_MAX) {
   arguments.insert(arguments.begin(), {"-f", format});
   if (const char* option = variant_option(variant)) arguments.emplace_back(option);
   if (operand) {
@@ -81,20 +82,41 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
   plan::PlanTally tally;
   const int status = plan::run_plan(arguments, source, out, err, &tally);
   const bool json = format == "json";
-  std::string result = "{\"status\":" + std::to_string(status) + ",\"rader\":[";
-  bool first = true;
-  for (const std::string_view row : json ? lines_of(out.text()) : std::vector<std::string_view>()) {
-    result += (first ? "" : ",") + std::string(row);
-    first = false;
+  // A whole-band plan is megabytes: its text is copied once, into the result.
+  std::string result;
+  result.reserve(out.text().size() + out.text().size() / 8 + 256);
+  result += "{\"status\":";
+  result += std::to_string(status);
+  result += ",\"rader\":[";
+  std::string_view separator;
+  const std::vector<std::string_view> rows =
+      json ? lines_of(out.text()) : std::vector<std::string_view>();
+  for (std::size_t i = 0; i < rows.size() && i < most; ++i) {
+    result += separator;
+    result += rows[i];
+    separator = ",";
   }
-  result += "],\"meddelanden\":[";
-  first = true;
+  result += "],\"antal\":";
+  result += std::to_string(rows.size());
+  result += ",\"meddelanden\":[";
+  separator = {};
   for (const std::string_view message : lines_of(err.text())) {
-    result += (first ? "" : ",") + plan::json_string(page_message(message));
-    first = false;
+    result += separator;
+    plan::append_json_string(result, page_message(message));
+    separator = ",";
   }
-  result += "],\"avvisade\":" + std::to_string(tally.refused_inputs);
-  if (!json) result += ",\"text\":" + plan::json_string(out.text());
+  result += "],\"avvisade\":";
+  result += std::to_string(tally.refused_inputs);
+  if (!json) {
+    result += ",\"text\":";
+    plan::append_json_string(result, out.text());
+  }
+  return result;
+}
+
+// The result object closed, without a copy of its text.
+std::string closed(std::string result) {
+  result += '}';
   return result;
 }
 
@@ -133,21 +155,22 @@ std::string forward(std::string_view typed, std::int32_t variant) {
 }
 
 std::string reverse(std::string_view board, std::int32_t variant) {
-  return run("json", {"-r"}, variant, board) + "}";
+  return closed(run("json", {"-r"}, variant, board));
 }
 
-std::string plan(std::string_view lines, std::int32_t variant) {
-  return run("json", {}, variant, std::nullopt, lines) + "}";
+std::string plan(std::string_view lines, std::int32_t variant, std::int32_t most) {
+  return closed(run("json", {}, variant, std::nullopt, lines,
+                    most >= 0 ? static_cast<std::size_t>(most) : SIZE_MAX));
 }
 
 std::string sheet(std::string_view lines, std::string_view format, char delimiter,
                   std::int32_t variant) {
   // ";" is for spreadsheets in a Swedish locale, which read decimal commas.
   if (format == "csv" && delimiter == ';') {
-    return run("csv", {"-d;", "--decimal-comma"}, variant, std::nullopt, lines) + "}";
+    return closed(run("csv", {"-d;", "--decimal-comma"}, variant, std::nullopt, lines));
   }
-  if (format == "csv") return run("csv", {"-d,"}, variant, std::nullopt, lines) + "}";
-  return run("html", {}, variant, std::nullopt, lines) + "}";
+  if (format == "csv") return closed(run("csv", {"-d,"}, variant, std::nullopt, lines));
+  return closed(run("html", {}, variant, std::nullopt, lines));
 }
 
 std::string card(std::string_view text, bool reverse, std::int32_t variant) {

@@ -3,9 +3,9 @@
 // nothing of its own, and every answer is delartal-plan's.
 //
 // Every result is one JSON object:
-//   {"status":S,"rader":[ROW...],"meddelanden":[MESSAGE...],"avvisade":N}
+//   {"status":S,"rader":[ROW...],"antal":R,"meddelanden":[MESSAGE...],"avvisade":N}
 // S is delartal-plan's exit status; each ROW is an object of `delartal-plan
-// -f json`, with the CSV's fields; each MESSAGE a line it wrote on standard
+// -f json`, with the CSV's fields, R how many there are; each MESSAGE a line it wrote on standard
 // error as the page shows it, without the program's name and pointing to the
 // page's views for the options' hints, as "rad 2: ”abc”: ingen frekvens;
 // ..."; N the arguments or lines that gave no row and were refused.
@@ -35,8 +35,10 @@ std::string drawing(std::int32_t divider);
 std::string reverse(std::string_view board, std::int32_t variant);
 
 // A channel plan: its lines as delartal-plan reads standard input (ranges,
-// names, comments). Variant 1 or 2, or 0 for both.
-std::string plan(std::string_view lines, std::int32_t variant);
+// names, comments). Variant 1 or 2, or 0 for both. "rader" holds the first
+// `most` rows, all of them where `most` is negative, so that a page shows a
+// large plan's start at once; "antal" counts them all.
+std::string plan(std::string_view lines, std::int32_t variant, std::int32_t most = -1);
 
 // The same plan as a sheet: `format` "csv" (`delimiter` ',', or ';' with
 // decimal commas, for a spreadsheet in a Swedish locale) or "html", the

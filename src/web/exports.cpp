@@ -25,8 +25,8 @@ const char* delartal_reverse(const char* board, int variant) {
   return kept(delartal::web::reverse(board, variant));
 }
 
-const char* delartal_plan(const char* lines, int variant) {
-  return kept(delartal::web::plan(lines, variant));
+const char* delartal_plan(const char* lines, int variant, int most) {
+  return kept(delartal::web::plan(lines, variant, most));
 }
 
 const char* delartal_drawing(int divider) {

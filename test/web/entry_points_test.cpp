@@ -9,16 +9,17 @@ namespace delartal::web {
 namespace {
 
 TEST(EntryPoints, ForwardGivesTheRowTheReportAndTheChannel) {
-  EXPECT_EQ(forward("141.40625", 2),
-            "{\"status\":0,\"rader\":[{\"frekvens\":\"141.40625\",\"variant\":2,"
-            "\"visad\":\"141.4063\",\"delartal\":96,\"i_matrisen\":true,\"dioder\":\"G D B A\","
-            "\"tusental\":\"x x x x\",\"hundratal\":\"x x x x\",\"tiotal\":\"V x x V\","
-            "\"ental\":\"x V V "
-            "x\",\"kanal\":\"141.4000\",\"namn\":\"\",\"iaru\":\"\"}],\"meddelanden\":[],"
-            "\"avvisade\":0,\"rapport\":\" Frekvensen 141.4063 ger delartalet 96\\n\\n  Dioder i "
-            "matrisen\\n\\n"
-            "  x x x x  x x x x  V x x V  x V V x\\n  - - - L  K J I H  G F E D  C B A M\\n\","
-            "\"obs\":\"Obs: delartalet 96 ger kanalen 141.4000 MHz, inte 141.4063.\"}");
+  EXPECT_EQ(
+      forward("141.40625", 2),
+      "{\"status\":0,\"rader\":[{\"frekvens\":\"141.40625\",\"variant\":2,"
+      "\"visad\":\"141.4063\",\"delartal\":96,\"i_matrisen\":true,\"dioder\":\"G D B A\","
+      "\"tusental\":\"x x x x\",\"hundratal\":\"x x x x\",\"tiotal\":\"V x x V\","
+      "\"ental\":\"x V V "
+      "x\",\"kanal\":\"141.4000\",\"namn\":\"\",\"iaru\":\"\"}],\"antal\":1,\"meddelanden\":[],"
+      "\"avvisade\":0,\"rapport\":\" Frekvensen 141.4063 ger delartalet 96\\n\\n  Dioder i "
+      "matrisen\\n\\n"
+      "  x x x x  x x x x  V x x V  x V V x\\n  - - - L  K J I H  G F E D  C B A M\\n\","
+      "\"obs\":\"Obs: delartalet 96 ger kanalen 141.4000 MHz, inte 141.4063.\"}");
 }
 
 TEST(EntryPoints, DrawsTheMatrixAsTheCardsDo) {
@@ -40,17 +41,17 @@ TEST(EntryPoints, LayoutNamesThePlacesInTheLabelRowsOrder) {
 // delartal-plan's messages without its name, pointing to the page's views.
 TEST(EntryPoints, RefusalsAreDelartalPlansMessagesAsThePageShowsThem) {
   EXPECT_EQ(forward("14x", 1),
-            "{\"status\":1,\"rader\":[],\"meddelanden\":[\"”14x”: ingen frekvens; "
+            "{\"status\":1,\"rader\":[],\"antal\":0,\"meddelanden\":[\"”14x”: ingen frekvens; "
             "skriv t.ex. 146.0125\"],\"avvisade\":1,\"rapport\":\"\",\"obs\":\"\"}");
   EXPECT_EQ(forward("-146", 2),
-            "{\"status\":1,\"rader\":[],\"meddelanden\":[\"”-146”: variant 2 tar "
+            "{\"status\":1,\"rader\":[],\"antal\":0,\"meddelanden\":[\"”-146”: variant 2 tar "
             "140.2 till 265.1875 MHz\"],\"avvisade\":1,\"rapport\":\"\",\"obs\":\"\"}");
   EXPECT_EQ(reverse("K J", 1),
-            "{\"status\":1,\"rader\":[],\"meddelanden\":[\"”K J”: hundratalet K J "
+            "{\"status\":1,\"rader\":[],\"antal\":0,\"meddelanden\":[\"”K J”: hundratalet K J "
             "ger 12, inte 0–9\"],\"avvisade\":1}");
   EXPECT_EQ(
       forward("J F D M", 1),
-      "{\"status\":1,\"rader\":[],\"meddelanden\":[\"”J F D M”: ser ut som ett kort; "
+      "{\"status\":1,\"rader\":[],\"antal\":0,\"meddelanden\":[\"”J F D M”: ser ut som ett kort; "
       "skriv kortet under Dioder → frekvens\"],\"avvisade\":1,\"rapport\":\"\",\"obs\":\"\"}");
   EXPECT_NE(reverse("145.6", 0)
                 .find("”145.6”: ser ut som en frekvens; skriv den under Frekvens → "
@@ -58,9 +59,14 @@ TEST(EntryPoints, RefusalsAreDelartalPlansMessagesAsThePageShowsThem) {
             std::string::npos);
 }
 
-// A line refused for both variants is one line that gave nothing; one that
-// gave a row for the other variant gave something.
+// A large plan's first rows, and how many there are; a line refused for both
+// variants is one line that gave nothing, one that gave a row for the other
+// variant gave something.
 TEST(EntryPoints, CountsTheLinesThatGaveNothing) {
+  const std::string start = plan("145:145.1\n", 1, 2);
+  EXPECT_EQ(start.find("\"frekvens\":\"145.025\""), std::string::npos) << start;
+  EXPECT_NE(start.find("\"frekvens\":\"145.0125\""), std::string::npos) << start;
+  EXPECT_NE(start.find("],\"antal\":9,"), std::string::npos) << start;
   const std::string rows = plan("300\nabc\n145.6\n140.3\n100:101\n", 0);
   EXPECT_NE(rows.find("\"avvisade\":3"), std::string::npos) << rows;
   EXPECT_NE(plan("300\n", 1).find("\"avvisade\":1"), std::string::npos);

@@ -106,6 +106,7 @@ test('every divider, both variants: delartal-plan -r -f csv\'s fields', () => {
   }
 });
 
+// The page shows delartal-plan's messages without the program's name.
 test('refusals and boards no divider can have are delartal-plan\'s messages', () => {
   const cases = [
     [['delartal_forward', '146abc', 1], 'delartal-plan: ”146abc”: ingen frekvens; skriv t.ex. 146.0125'],
@@ -115,12 +116,18 @@ test('refusals and boards no divider can have are delartal-plan\'s messages', ()
     const got = call(name, 'string', 'number')(text, variant);
     assert.equal(got.status, 1);
     assert.deepEqual(got.rader, []);
-    assert.deepEqual(got.meddelanden, [message]);
+    assert.deepEqual(got.meddelanden, [message.replace(/^delartal-plan: /, '')]);
     const [program, ...args] = name === 'delartal_forward'
         ? [plan, '-v', String(variant), '--', text] : [plan, '-r', '--', text];
     let stderr = '';
     try {
       execFileSync(program, args, {stdio: ['ignore', 'ignore', 'pipe']});
+    } catch (error) {
+      stderr = error.stderr.toString();
+    }
+    assert.equal(stderr, `${message}\n`);
+  }
+});
     } catch (error) {
       stderr = error.stderr.toString();
     }
