@@ -128,9 +128,3 @@ test('refusals and boards no divider can have are delartal-plan\'s messages', ()
     assert.equal(stderr, `${message}\n`);
   }
 });
-    } catch (error) {
-      stderr = error.stderr.toString();
-    }
-    assert.equal(stderr, `${message}\n`);
-  }
-});
