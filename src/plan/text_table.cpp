@@ -30,13 +30,21 @@ std::string number_cell(std::int32_t value, std::size_t width) {
   return std::string(text.size() < width ? width - text.size() : 0, ' ') + text + "  ";
 }
 
+// A name as the table's one line shows it: the line breaks a quoted CSV
+// field may hold stand as spaces.
+std::string on_one_line(std::string_view name) {
+  std::string line(name);
+  for (char& c : line) c = c == '\n' || c == '\r' ? ' ' : c;
+  return line;
+}
+
 // The row's fit and lines, and what stands under it: the channel's name, a
 // notice, then the pattern row over the label row, as the report writes
 // them, and a blank line.
 std::string row_end(std::int32_t divider, std::string_view name, std::string_view notice) {
   std::string text =
       cell(fits_matrix_answer(divider), 8) + std::string(diode_lines(divider).view()) + "\n";
-  if (!name.empty()) text += "  Namn: " + std::string(name) + "\n";
+  if (!name.empty()) text += "  Namn: " + on_one_line(name) + "\n";
   if (!notice.empty()) text += "  Obs: " + std::string(notice) + ".\n";
   const std::array<Pattern, 4> bcd = digit_patterns(divider);
   return text + "  " + bcd[0].data() + "  " + bcd[1].data() + "  " + bcd[2].data() + "  " +

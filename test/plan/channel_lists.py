@@ -69,6 +69,12 @@ def headers():
         check(f"a header and no rows ({name}) gives the header alone",
               status == 0 and err == b"" and len(csv_rows(out)) == 1 and out.startswith(b"frekvens"),
               repr((out, err)))
+    stdin = 'Frequency,Name\n145.6,"två\r\nrader"\n'.encode()
+    out, _, status = run("-v", "1", "-f", "csv", stdin=stdin)
+    text_out, _, _ = run("-v", "1", stdin=stdin)
+    check("a name with a line break: kept in the CSV, on one line in the table",
+          status == 0 and csv_rows(out)[1][11] == "två\r\nrader"
+          and text("  Namn: två  rader\n".encode()) in text_out, repr((out, text_out)))
     out, _, status = run("-f", "json", stdin=b"Frequency\n")
     check("a header and no rows as JSON gives nothing", status == 0 and out == b"", repr(out))
 
