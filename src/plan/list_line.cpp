@@ -57,13 +57,11 @@ std::string unquoted_name(std::string_view name) {
 
 // A unit after a frequency is no name: "145.6 MHz" or "145.6 MHz Hemma".
 std::string_view without_leading_unit(std::string_view rest) {
-  constexpr std::string_view unit = "mhz";
-  if (rest.size() < unit.size()) return rest;
-  for (std::size_t i = 0; i < unit.size(); ++i) {
-    if ((rest[i] | 0x20) != unit[i]) return rest;
+  const std::size_t length = frequency_unit.size();
+  if (!is_unit(rest.substr(0, length)) || (rest.size() > length && !is_blank(rest[length]))) {
+    return rest;
   }
-  if (rest.size() > unit.size() && !is_blank(rest[unit.size()])) return rest;
-  return trim_blanks(rest.substr(unit.size()));
+  return trim_blanks(rest.substr(length));
 }
 
 // Characters that may go on a board written with spaces, after its first word.

@@ -15,16 +15,25 @@ std::string_view trim_blanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-std::string_view without_unit(std::string_view text) {
-  constexpr std::string_view unit = "mhz";
-  text = trim_blanks(text);
-  if (text.size() <= unit.size()) return text;
-  const std::string_view end = text.substr(text.size() - unit.size());
-  for (std::size_t i = 0; i < unit.size(); ++i) {
-    if ((end[i] | 0x20) != unit[i]) return text;
+bool is_unit(std::string_view text) {
+  if (text.size() != frequency_unit.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((text[i] | 0x20) != (frequency_unit[i] | 0x20)) return false;
   }
-  return trim_blanks(text.substr(0, text.size() - unit.size()));
+  return true;
 }
+
+namespace {
+
+// The text without blanks around it and without the unit at its end.
+std::string_view without_unit(std::string_view text) {
+  text = trim_blanks(text);
+  const std::size_t length = frequency_unit.size();
+  if (text.size() <= length || !is_unit(text.substr(text.size() - length))) return text;
+  return trim_blanks(text.substr(0, text.size() - length));
+}
+
+}  // namespace
 
 std::optional<TypedFrequency> read_typed_frequency(std::string_view text) {
   std::string number(without_unit(text));

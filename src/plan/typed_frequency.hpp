@@ -19,9 +19,11 @@ struct TypedFrequency {
 // ("RV48", "R2x") is read as its frequency.
 std::optional<TypedFrequency> read_typed_frequency(std::string_view text);
 
-// The text without blanks around it and without a unit MHz (any case) at its
-// end.
-std::string_view without_unit(std::string_view text);
+// The unit frequencies are given in.
+constexpr std::string_view frequency_unit = "MHz";
+
+// Whether the text is that unit, in any case.
+bool is_unit(std::string_view text);
 
 // The text without the spaces, tabs and carriage returns around it.
 std::string_view trim_blanks(std::string_view text);
