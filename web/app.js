@@ -206,7 +206,7 @@ function start(core) {
   // A large plan's table shows its start at once, and the rest of its first
   // rows a moment later.
   const shownRows = 2000;
-  const firstRows = 200;
+  const firstRows = 100;
   let moreRows = 0;
   const longestLink = 256 * 1024;
   const largestFile = 2 * 1024 * 1024;
@@ -217,12 +217,14 @@ function start(core) {
   function showPlan(lines, variant) {
     if ($('plan-input').value !== lines) $('plan-input').value = lines;
     $('plan-variant').value = String(variant);
-    const got = plan(lines, variant, shownRows);
-    fillTable($('plan'), got.rader.slice(0, firstRows));
+    const got = plan(lines, variant, firstRows);
+    fillTable($('plan'), got.rader);
     clearTimeout(moreRows);
-    if (got.rader.length > firstRows) {
+    if (got.antal > firstRows) {
       afterFrame(() => {
-        moreRows = setTimeout(() => fillTable($('plan'), got.rader.slice(firstRows), true), 0);
+        moreRows = setTimeout(() => {
+          fillTable($('plan'), plan(lines, variant, shownRows).rader.slice(firstRows), true);
+        }, 0);
       });
     }
     $('plan').caption.textContent = got.antal > shownRows
@@ -232,7 +234,7 @@ function start(core) {
     const refused = got.avvisade;
     const notices = [fileNotice];
     if (refused) notices.push(`${refused} ${refused === 1 ? 'rad' : 'rader'} gav inget; se listan.`);
-    if (hashOf({view: 'plan', lines, variant}).length > longestLink) {
+    if (tooLongForLink({view: 'plan', lines, variant})) {
       notices.push('Listan är för lång för en länk; spara den som fil i stället.');
     }
     say('plan', notices.filter(Boolean).join('\n'));
@@ -308,6 +310,8 @@ function start(core) {
     return `#v=${state.variant}&f=${encodeURIComponent(state.frequency)}`;
   }
 
+  const tooLongForLink = (state) => hashOf(state).length > longestLink;
+
   function show(state) {
     current = state.view;
     for (const [name, view] of Object.entries(views)) view.hidden = name !== state.view;
@@ -324,8 +328,7 @@ function start(core) {
 
   // A new view is a new step of the history; an edit within one replaces it.
   function go(state, newStep) {
-    const hash = hashOf(state);
-    const link = hash.length > longestLink ? '#plan=' : hash;
+    const link = tooLongForLink(state) ? '#plan=' : hashOf(state);
     if (link !== location.hash) history[newStep ? 'pushState' : 'replaceState'](null, '', link);
     show(state);
   }

@@ -1,5 +1,6 @@
 #include "entry_points.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -20,12 +21,21 @@
 namespace delartal::web {
 namespace {
 
+// The text written, up to the write that ends its `most`th line; the lines
+// are counted to the end. A plan's first rows cost no more than they hold.
 class StringSink final : public TextSink {
  public:
-  void write(std::string_view text) override { text_ += text; }
+  explicit StringSink(std::size_t most = SIZE_MAX) : most_(most) {}
+  void write(std::string_view text) override {
+    if (lines_ < most_) text_ += text;
+    lines_ += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+  }
   const std::string& text() const { return text_; }
+  std::size_t lines() const { return lines_; }
 
  private:
+  std::size_t most_;
+  std::size_t lines_ = 0;
   std::string text_;
 };
 
@@ -77,11 +87,11 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
     arguments.push_back(*operand);
   }
   TextSource source(input);
-  StringSink out;
+  const bool json = format == "json";
+  StringSink out(json ? most : SIZE_MAX);
   StringSink err;
   plan::PlanTally tally;
   const int status = plan::run_plan(arguments, source, out, err, &tally);
-  const bool json = format == "json";
   // A whole-band plan is megabytes: its text is copied once, into the result.
   std::string result;
   result.reserve(out.text().size() + out.text().size() / 8 + 256);
@@ -97,7 +107,7 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
     separator = ",";
   }
   result += "],\"antal\":";
-  result += std::to_string(rows.size());
+  result += std::to_string(json ? out.lines() : 0);
   result += ",\"meddelanden\":[";
   separator = {};
   for (const std::string_view message : lines_of(err.text())) {
