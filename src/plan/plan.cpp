@@ -283,6 +283,12 @@ int usage_error(TextSink& err, std::string_view fault) {
   return 2;
 }
 
+// A line or record over its limit, quoted by its start.
+void refuse_too_long(Run& run, const std::string& where, std::string_view text, std::size_t limit) {
+  refuse_input(run, where + ": " + quoted(std::string(line_start(trim_blanks(text))) + "…"),
+               "längre än " + std::to_string(limit) + " byte");
+}
+
 // A list that is not UTF-8 is read as Windows-1252, with one notice.
 void make_utf8(Run& run, std::string& text, std::uint64_t line, bool cut) {
   if (const std::optional<std::string> notice = run.text.make_utf8(text, line, cut)) {
@@ -346,8 +352,7 @@ void answer_records(Run& run, Input& in, const ListColumns& columns, std::uint64
     const std::string where = "rad " + std::to_string(line);
     line += reading.line_ends;
     if (reading.read == RecordRead::too_long) {
-      refuse_input(run, where + ": " + quoted(std::string(line_start(trim_blanks(record))) + "…"),
-                   "längre än " + std::to_string(max_record) + " byte");
+      refuse_too_long(run, where, record, max_record);
       continue;
     }
     split_record(record, columns.delimiter, cells);
@@ -379,8 +384,7 @@ void answer_lines(Run& run, ByteSource& source) {
     make_utf8(run, line, number, read == LineRead::too_long);
     const std::string where = "rad " + std::to_string(number);
     if (read == LineRead::too_long) {
-      refuse_input(run, where + ": " + quoted(std::string(line_start(trim_blanks(line))) + "…"),
-                   "längre än " + std::to_string(max_line) + " byte");
+      refuse_too_long(run, where, line, max_line);
       header_possible = false;
       continue;
     }
