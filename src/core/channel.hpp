@@ -25,9 +25,10 @@ TextBuffer<32> channel_frequency_short(std::int32_t n, std::int32_t ver);
 // not: 145.78 MHz gives 430, the channel 145.7750.
 bool shows_channel(float f, std::int32_t n, std::int32_t ver);
 
-// What the operator is told when f does not show the channel of n:
-// "delartalet 430 ger kanalen 145.7750 MHz, inte 145.7800". ASCII only, so
-// that either program's encoding takes it as it is.
+// What the operator is told when f does not show the channel of n, the whole
+// sentence: "Obs: delartalet 430 ger kanalen 145.7750 MHz, inte 145.7800.";
+// empty when it does. Every front end prints this text as it is. ASCII only,
+// so that either program's encoding takes it as it is.
 TextBuffer<96> channel_notice(float f, std::int32_t n, std::int32_t ver);
 
 }  // namespace delartal

@@ -3,17 +3,15 @@
 #include <cmath>
 #include <cstdint>
 
+#include "decimal_text.hpp"
 #include "exact_arith.hpp"
 
 namespace delartal {
 
 TextBuffer<32> four_decimals(float f) {
-  const std::uint64_t scaled = ten_thousandths(f);
   TextBuffer<32> text;
   if (std::signbit(f)) text.append("-");
-  text.append_decimal(scaled / 10000);
-  text.append(".");
-  text.append_decimal(scaled % 10000, 4);
+  text.append(decimal_text(ten_thousandths(f), 4).view());
   return text;
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "channel.hpp"
+#include "decimal_text.hpp"
 
 namespace delartal {
 namespace {
@@ -61,15 +62,10 @@ std::optional<int> v_number(std::string_view name) {
 
 }  // namespace
 
-TextBuffer<16> iaru_frequency(std::string_view name) {
-  TextBuffer<16> text;
+TextBuffer<32> iaru_frequency(std::string_view name) {
   const std::optional<int> v = v_number(name);
-  if (!v || *v >= channels) return text;
-  const std::uint64_t units = v00_units + step_units * static_cast<std::uint64_t>(*v);
-  text.append_decimal(units / 10000);
-  text.append(".");
-  text.append_decimal(units % 10000, 4);
-  return text;
+  if (!v || *v >= channels) return {};
+  return decimal_text(v00_units + step_units * static_cast<std::uint64_t>(*v), 4);
 }
 
 TextBuffer<8> iaru_name(std::int32_t n, std::int32_t ver) {

@@ -13,7 +13,7 @@ namespace delartal {
 
 // The frequency a channel name stands for, with four decimals ("145.6000"
 // for RV48), or an empty text when `name` is none. Case does not count.
-TextBuffer<16> iaru_frequency(std::string_view name);
+TextBuffer<32> iaru_frequency(std::string_view name);
 
 // The name of divider n's channel with variant ver: V00 to V47 for 145.000
 // to 145.5875 MHz, RV48 to RV63 for 145.600 to 145.7875 MHz (the repeater

@@ -5,7 +5,6 @@
 #include "exact_arith.hpp"
 #include "format_fixed.hpp"
 #include "matrix_lines.hpp"
-#include "text_buffer.hpp"
 
 namespace delartal {
 namespace {
@@ -65,25 +64,42 @@ bool printN(TextSink& out, float f, std::int32_t ver) {
   return true;
 }
 
-void print_report(TextSink& out, float f, std::int32_t n) {
+TextBuffer<96> pattern_rows(std::int32_t n, std::string_view indent) {
   const std::array<Pattern, 4> bcd = digit_patterns(n);
+  TextBuffer<96> rows;
+  rows.append(indent);
+  rows.append(bcd[0].data());
+  rows.append("  ");
+  rows.append(bcd[1].data());
+  rows.append("  ");
+  rows.append(bcd[2].data());
+  rows.append("  ");
+  rows.append(bcd[3].data());
+  rows.append("\n");
+  rows.append(indent);
+  rows.append(label_row);
+  return rows;
+}
 
-  TextBuffer<256> report;
-  report.append("\n\n\n Frekvensen ");
-  report.append(four_decimals(f).view());
-  report.append(" ger delartalet ");
-  report.append_decimal(static_cast<std::uint64_t>(n));
-  report.append("\n\n  Dioder i matrisen\n\n  ");
-  report.append(bcd[0].data());
-  report.append("  ");
-  report.append(bcd[1].data());
-  report.append("  ");
-  report.append(bcd[2].data());
-  report.append("  ");
-  report.append(bcd[3].data());
-  report.append("\n  ");
-  report.append(label_row);
-  report.append("\n\n");
+TextBuffer<256> report_body(float f, std::int32_t n) {
+  TextBuffer<256> body;
+  body.append(" Frekvensen ");
+  body.append(four_decimals(f).view());
+  body.append(" ger delartalet ");
+  body.append_decimal(static_cast<std::uint64_t>(n));
+  body.append("\n\n  Dioder i matrisen\n\n");
+  body.append(pattern_rows(n, "  ").view());
+  body.append("\n");
+  return body;
+}
+
+// The body framed as the dialogue has it: three line ends after the answer,
+// and an empty line before the closing prompt.
+void print_report(TextSink& out, float f, std::int32_t n) {
+  TextBuffer<264> report;
+  report.append("\n\n\n");
+  report.append(report_body(f, n).view());
+  report.append("\n");
   out.write(report.view());
 }
 

@@ -5,8 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "output.hpp"
+#include "text_buffer.hpp"
 
 namespace delartal {
 
@@ -33,6 +35,16 @@ std::optional<std::int32_t> divider_for(float f, std::int32_t ver);
 
 // The patterns of the four digits of divider n (0..9999), thousands first.
 std::array<Pattern, 4> digit_patterns(std::int32_t n);
+
+// The four digits' patterns in a row over the label row that names each
+// mark's line, each row starting with `indent`, a line end between them and
+// none after: how the report, the table and the cards all show divider n.
+TextBuffer<96> pattern_rows(std::int32_t n, std::string_view indent);
+
+// The report's own lines for frequency f and its divider n (0..9999), from
+// " Frekvensen" to the label row, each with its line end: what the dialogue
+// frames with empty lines, and what the page shows as the report.
+TextBuffer<256> report_body(float f, std::int32_t n);
 
 // Computes the divider for frequency f (MHz) with offset variant ver and
 // writes the whole report to out in one text. Writes nothing and returns

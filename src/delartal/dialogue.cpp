@@ -148,11 +148,11 @@ bool ended_at_decimal_comma(Input& in) {
 // Names the channel that divider n gives when the report's frequency is
 // another, a mistyped channel or a half step, before the operator solders it.
 void notice_channel(Console& console, float freq, std::int32_t n, std::int32_t choice) {
-  if (shows_channel(freq, n, choice)) return;
+  const TextBuffer<96> notice = channel_notice(freq, n, choice);
+  if (notice.view().empty()) return;
   TextBuffer<128> text;
-  text.append("Obs: ");
-  text.append(channel_notice(freq, n, choice).view());
-  text.append(".\n");
+  text.append(notice.view());
+  text.append("\n");
   console.warn(text.view());
 }
 

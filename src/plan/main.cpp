@@ -6,7 +6,7 @@
 
 #include "input.hpp"
 #include "output.hpp"
-#include "plan.hpp"
+#include "run/plan.hpp"
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);

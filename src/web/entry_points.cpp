@@ -7,16 +7,17 @@
 #include <vector>
 
 #include "channel.hpp"
-#include "html_cards.hpp"
 #include "input.hpp"
-#include "json_lines.hpp"
-#include "list_text.hpp"
-#include "matrix_drawing.hpp"
+#include "lists/list_text.hpp"
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
 #include "output.hpp"
-#include "plan.hpp"
-#include "typed_frequency.hpp"
+#include "run/messages.hpp"
+#include "run/plan.hpp"
+#include "sheets/json_lines.hpp"
+#include "sheets/matrix_drawing.hpp"
+#include "terms/direction_hints.hpp"
+#include "terms/typed_frequency.hpp"
 
 namespace delartal::web {
 namespace {
@@ -73,13 +74,28 @@ const char* variant_option(std::int32_t variant) {
   return variant == 1 ? "-v1" : variant == 2 ? "-v2" : nullptr;
 }
 
+// A list of JSON strings.
+std::string json_strings(const std::vector<std::string>& texts) {
+  std::string list = "[";
+  for (const std::string& text : texts) {
+    if (list.size() > 1) list += ',';
+    plan::append_json_string(list, text);
+  }
+  return list + "]";
+}
+
+// Whether a plan's result names each row's channel notice.
+enum class Notices { left_out, each_row };
+
 // delartal-plan's run in `format` with these options, the operand after them
 // or, without one, `input` on standard input: the result object up to its
-// closing brace. A JSON Lines run's rows go into "rader"; any other run's
-// output is "text".
+// closing brace. A JSON Lines run's rows go into "rader", and, where asked
+// for, the channel notice of each into "obs"; any other run's output is
+// "text".
 std::string run(std::string_view format, std::vector<std::string_view> arguments,
                 std::int32_t variant, std::optional<std::string_view> operand,
-                std::string_view input = {}, std::size_t most = SIZE_MAX) {
+                std::string_view input = {}, std::size_t most = SIZE_MAX,
+                Notices notices = Notices::left_out) {
   arguments.insert(arguments.begin(), {"-f", format});
   if (const char* option = variant_option(variant)) arguments.emplace_back(option);
   if (operand) {
@@ -91,6 +107,7 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
   StringSink out(json ? most : SIZE_MAX);
   StringSink err;
   plan::PlanTally tally;
+  if (notices == Notices::each_row) tally.notices_wanted = most;
   const int status = plan::run_plan(arguments, source, out, err, &tally);
   // A whole-band plan is megabytes: its text is copied once, into the result.
   std::string result;
@@ -117,6 +134,10 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
   }
   result += "],\"avvisade\":";
   result += std::to_string(tally.refused_inputs);
+  if (notices == Notices::each_row) {
+    result += ",\"obs\":";
+    result += json_strings(tally.notices);
+  }
   if (!json) {
     result += ",\"text\":";
     plan::append_json_string(result, out.text());
@@ -142,17 +163,9 @@ Report report_of(std::string_view typed, std::int32_t variant) {
   const std::optional<plan::TypedFrequency> frequency = plan::read_typed_frequency(typed);
   if (!frequency) return {};
   const std::optional<std::int32_t> n = divider_for(frequency->value, variant);
-  StringSink out;
-  if (!n || !printN(out, frequency->value, variant)) return {};
-  // The report opens with the three line ends that follow the answer, and
-  // closes with the empty line before the closing prompt.
-  const std::string_view text = out.text();
-  Report report{std::string(text.substr(3, text.size() - 4)), {}};
-  if (!shows_channel(frequency->value, *n, variant)) {
-    report.notice =
-        "Obs: " + std::string(channel_notice(frequency->value, *n, variant).view()) + ".";
-  }
-  return report;
+  if (!n) return {};
+  return {std::string(report_body(frequency->value, *n).view()),
+          std::string(channel_notice(frequency->value, *n, variant).view())};
 }
 
 }  // namespace
@@ -170,7 +183,7 @@ std::string reverse(std::string_view board, std::int32_t variant) {
 
 std::string plan(std::string_view lines, std::int32_t variant, std::int32_t most) {
   return closed(run("json", {}, variant, std::nullopt, lines,
-                    most >= 0 ? static_cast<std::size_t>(most) : SIZE_MAX));
+                    most >= 0 ? static_cast<std::size_t>(most) : SIZE_MAX, Notices::each_row));
 }
 
 std::string sheet(std::string_view lines, std::string_view format, char delimiter,
@@ -192,7 +205,8 @@ std::string card(std::string_view text, bool reverse, std::int32_t variant) {
 
 std::string list_text(std::string_view bytes) {
   std::string text(bytes);
-  const std::optional<std::string> notice = plan::ListText().make_utf8(text, 1, false);
+  const std::optional<std::string> notice =
+      plan::ListText().make_utf8_noting_change(text, 1, false);
   return "{\"text\":" + plan::json_string(text) + ",\"meddelanden\":[" +
          (notice ? plan::json_string(*notice) : "") + "]}";
 }

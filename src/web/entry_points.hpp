@@ -37,7 +37,8 @@ std::string reverse(std::string_view board, std::int32_t variant);
 // A channel plan: its lines as delartal-plan reads standard input (ranges,
 // names, comments). Variant 1 or 2, or 0 for both. "rader" holds the first
 // `most` rows, all of them where `most` is negative, so that a page shows a
-// large plan's start at once; "antal" counts them all.
+// large plan's start at once; "antal" counts them all. Adds "obs": for each
+// row in "rader", its channel notice, or "" where it is on its channel.
 std::string plan(std::string_view lines, std::int32_t variant, std::int32_t most = -1);
 
 // The same plan as a sheet: `format` "csv" (`delimiter` ',', or ';' with

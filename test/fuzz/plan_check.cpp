@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "decimal_range.hpp"
-#include "list_line.hpp"
-#include "plan.hpp"
+#include "lists/list_line.hpp"
 #include "reference_divider.hpp"
 #include "reference_read.hpp"
 #include "reference_text.hpp"
+#include "run/plan.hpp"
 #include "support.hpp"
+#include "terms/decimal_range.hpp"
 
 namespace delartal::test {
 namespace {
