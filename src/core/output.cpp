@@ -2,9 +2,22 @@
 
 namespace delartal {
 
-void FileSink::write(std::string_view text) {
-  const bool written = std::fwrite(text.data(), 1, text.size(), file_) == text.size();
+void FileSink::put(std::string_view bytes) {
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
   failed_ = failed_ || !written;
+}
+
+void FileSink::write(std::string_view text) {
+  if (!cr_lf_) {
+    put(text);
+  } else {
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n')) {
+      put(text.substr(0, end));
+      put("\r\n");
+      text.remove_prefix(end + 1);
+    }
+    put(text);
+  }
   if (flush_each_write_) flush();
 }
 

@@ -24,13 +24,8 @@ constexpr std::string_view forward_header =
 constexpr std::string_view reverse_header =
     "delartal,variant,kanal,fran,till,i_matrisen,dioder,tusental,hundratal,tiotal,ental,namn,iaru";
 
-// What ends a CSV record in memory: on Windows the C runtime writes the CR
-// of each CR LF when the text reaches a file.
-#ifdef _WIN32
-constexpr std::string_view record_cr = "";
-#else
+// What ends a CSV record before its LF, on every platform.
 constexpr std::string_view record_cr = "\r";
-#endif
 
 // The options one run is given, from the input's first byte.
 struct Mode {

@@ -185,7 +185,7 @@ def channel_names():
     out, _, status = run("-v", "1", stdin=b"145.600,SK0RK\n145.6;\"R\xc3\xb6, \xc3\x96-gruppen\"\n"
                          b"145.5 MHz\n")
     check("list lines: a comma after a frequency, a quoted name, a unit",
-          status == 0 and b"Namn: SK0RK\n" in out and "Namn: Rö, Ö-gruppen\n".encode() in out
+          status == 0 and text(b"Namn: SK0RK\n") in out and text("Namn: Rö, Ö-gruppen\n".encode()) in out
           and out.count(b"Namn:") == 2, repr(out))
 
 

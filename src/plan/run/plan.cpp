@@ -197,6 +197,7 @@ int run_plan(const std::vector<std::string_view>& arguments, ByteSource& in, Tex
   }
 
   Run run{options, out, err, tally};
+  if (options.style.format == Format::csv) out.write_line_ends_as_given();
   out.write(sheet_start(options.style));
   if (options.operands.empty()) {
     ListAnswers answers(run);

@@ -8,13 +8,8 @@
 namespace delartal::plan {
 namespace {
 
-// The C runtime on Windows writes each line end of a text stream as CR LF
-// by itself.
-#ifdef _WIN32
-constexpr std::string_view record_end = "\n";
-#else
+// On every platform, with a name's own line breaks as they are.
 constexpr std::string_view record_end = "\r\n";
-#endif
 
 // A field appended as it must stand: in quotes, with its own quotes doubled,
 // when it holds the delimiter, a quote or a line break.
