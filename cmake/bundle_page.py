@@ -18,8 +18,9 @@ import re
 import shutil
 import sys
 
-PAGE_FILES = ["index.html", "styles.css", "app.js", "manifest.webmanifest", "icon.svg",
-              "icon-192.png", "icon-512.png"]
+PAGE_FILES = ["index.html", "styles.css", "manifest.webmanifest", "icon.svg", "icon-192.png",
+              "icon-512.png"]
+CORE_JS = "delartal-core.js"
 
 
 def read(path, mode="r"):
@@ -32,12 +33,22 @@ def write(path, text):
         file.write(text)
 
 
+def page_scripts(web):
+    """The page's own scripts, in the order index.html loads them after the
+    core's; index.html is the one list of them."""
+    names = re.findall(r'<script src="([^"]+)" defer></script>', read(os.path.join(web, "index.html")))
+    if not names or names[0] != CORE_JS:
+        sys.exit(f"bundle_page: index.html must load {CORE_JS} first")
+    return names[1:]
+
+
 def build_site(web, core_js, core_wasm, site):
     os.makedirs(site, exist_ok=True)
-    files = PAGE_FILES + ["delartal-core.js", "delartal-core.wasm"]
-    for name in PAGE_FILES:
+    own = PAGE_FILES + page_scripts(web)
+    files = own + [CORE_JS, "delartal-core.wasm"]
+    for name in own:
         shutil.copyfile(os.path.join(web, name), os.path.join(site, name))
-    shutil.copyfile(core_js, os.path.join(site, "delartal-core.js"))
+    shutil.copyfile(core_js, os.path.join(site, CORE_JS))
     shutil.copyfile(core_wasm, os.path.join(site, "delartal-core.wasm"))
     digest = hashlib.sha256()
     for name in files:
@@ -54,7 +65,7 @@ def script_hash(code):
 
 def build_single(web, core_single_js, single_html):
     page = read(os.path.join(web, "index.html"))
-    scripts = [read(core_single_js), read(os.path.join(web, "app.js"))]
+    scripts = [read(core_single_js)] + [read(os.path.join(web, name)) for name in page_scripts(web)]
     for code in scripts:
         if "</script" in code.lower():
             sys.exit("bundle_page: a script holds </script and cannot be inlined")
