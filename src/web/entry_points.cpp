@@ -205,10 +205,11 @@ std::string card(std::string_view text, bool reverse, std::int32_t variant) {
 
 std::string list_text(std::string_view bytes) {
   std::string text(bytes);
-  const std::optional<std::string> notice =
-      plan::ListText().make_utf8_noting_change(text, 1, false);
+  plan::ListText list;
+  list.make_utf8(text, 1, false);
+  const std::string notice = list.notice();
   return "{\"text\":" + plan::json_string(text) + ",\"meddelanden\":[" +
-         (notice ? plan::json_string(*notice) : "") + "]}";
+         (notice.empty() ? "" : plan::json_string(notice)) + "]}";
 }
 
 std::string drawing(std::int32_t divider) {

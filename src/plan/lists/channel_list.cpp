@@ -24,11 +24,39 @@ struct Reading {
   ListText text{};  // the input's encoding, as found so far
 };
 
-// A list that is not UTF-8 is read as Windows-1252, with one notice.
+constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+
+// Some editors start a UTF-8 file with a byte order mark, and two such files
+// joined have one at the start of a later line.
+void drop_byte_order_mark(std::string& text) {
+  if (text.compare(0, byte_order_mark.size(), byte_order_mark) == 0) {
+    text.erase(0, byte_order_mark.size());
+  }
+}
+
+// A line or record as it is read on: in UTF-8, without a byte order mark.
 void make_utf8(Reading& reading, std::string& text, std::uint64_t line, bool cut) {
-  if (const std::optional<std::string> notice =
-          reading.text.make_utf8_noting_change(text, line, cut)) {
-    reading.reader.notice(*notice);
+  drop_byte_order_mark(text);
+  reading.text.make_utf8(text, line, cut);
+}
+
+// A header whose key column is none that is read: the list is refused whole,
+// in one message that names the columns read, each of its lines within 79
+// columns.
+void refuse_unknown_header(Reading& reading, const std::string& where, std::string_view line) {
+  reading.reader.refuse(where + ": ”" + shortened(trim_blanks(line)) + "”",
+                        reading.board ? "ingen kolumn delartal" : "ingen kolumn med frekvensen");
+  const std::string names = reading.board
+                                ? std::string("kortet läses under delartal")
+                                : "frekvensen läses under " + std::string(frequency_columns) +
+                                      ", med (MHz) efter eller utan";
+  constexpr std::size_t width = 79 - 15;  // after "delartal-plan: "
+  std::size_t start = 0;
+  while (start < names.size()) {
+    std::size_t end = names.size();
+    if (end - start > width) end = names.rfind(' ', start + width);
+    reading.reader.notice(names.substr(start, end - start));
+    start = end + 1;
   }
 }
 
@@ -49,15 +77,36 @@ std::string cell_under(const ListColumns& columns, std::string_view cell, std::s
   return "”" + shortened(cell) + "” under " + column_name(columns, column);
 }
 
+// Whether a key cell reads as what the list gives: a frequency or a range, or
+// with -r a board.
+bool key_reads(const Reading& reading, std::string_view key) {
+  return reading.board ? read_board(key).fault.empty() : gives_frequencies(key);
+}
+
+// Rows without a cell, as a spreadsheet ends a sheet with, a header again,
+// as two exports joined have, and comments: a row that starts with "#" and
+// whose key reads as nothing. One whose key reads is a channel, "#" and all.
+bool passed_over(const Reading& reading, const ListColumns& columns,
+                 const std::vector<std::string>& cells) {
+  const bool blank =
+      std::all_of(cells.begin(), cells.end(), [](const std::string& cell) { return cell.empty(); });
+  if (blank || cells == columns.header) return true;
+  const bool comment = !cells[0].empty() && cells[0][0] == '#';
+  return comment && !(columns.key < cells.size() && key_reads(reading, cells[columns.key]));
+}
+
+// Whether a line of a plain list gives a frequency, a range or a board.
+bool gives_channel(const Reading& reading, std::string_view line) {
+  return key_reads(reading, split_list_line(line, reading.board).key) ||
+         (!reading.board && reads_as_board(split_list_line(line, true).key));
+}
+
 // A CSV row under its header: its frequency or board, its name and its
-// variant from their columns. Rows without a cell, as a spreadsheet ends a
-// sheet with, and comments are passed over.
+// variant from their columns.
 void read_record_cells(Reading& reading, const ListColumns& columns,
                        const std::vector<std::string>& cells, const std::string& where) {
   ListReader& reader = reading.reader;
-  const bool blank =
-      std::all_of(cells.begin(), cells.end(), [](const std::string& cell) { return cell.empty(); });
-  if (blank || (!cells[0].empty() && cells[0][0] == '#')) return;
+  if (passed_over(reading, columns, cells)) return;
   if (columns.key >= cells.size()) {
     reader.refuse(where, "ingen cell under " + column_name(columns, columns.key));
     return;
@@ -107,20 +156,17 @@ void read_records(Reading& reading, const ListColumns& columns, std::uint64_t li
   }
 }
 
-}  // namespace
-
-void read_channel_list(ByteSource& source, bool board, ListReader& reader) {
-  constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
-  Reading reading{Input(source), board, reader};
+// The lines of a list, from its first on, up to a CSV header, whose records
+// are read under it. Returns at the end of the list.
+void read_lines(Reading& reading) {
+  const bool board = reading.board;
+  ListReader& reader = reading.reader;
   std::string line;
   bool header_possible = true;
+  char delimiter = 0;  // as a first line "sep=;" sets it
   for (std::uint64_t number = 1;; ++number) {
     const LineRead read = read_line(reading.in, line);
     if (read == LineRead::ended) return;
-    // Some editors start a UTF-8 file with a byte order mark.
-    if (number == 1 && line.compare(0, byte_order_mark.size(), byte_order_mark) == 0) {
-      line.erase(0, byte_order_mark.size());
-    }
     make_utf8(reading, line, number, read == LineRead::too_long);
     const std::string where = "rad " + std::to_string(number);
     if (read == LineRead::too_long) {
@@ -130,9 +176,15 @@ void read_channel_list(ByteSource& source, bool board, ListReader& reader) {
     }
     const std::string_view content = trim_blanks(line);
     if (header_possible && !content.empty() && content[0] != '#') {
+      if (delimiter == 0 && (delimiter = separator_line(line)) != 0) continue;
       header_possible = false;
-      if (const std::optional<ListColumns> columns = read_list_header(line, board)) {
-        read_records(reading, *columns, number + 1);
+      const HeaderReading header = read_list_header(line, board, delimiter);
+      if (header.columns) {
+        read_records(reading, *header.columns, number + 1);
+        return;
+      }
+      if (header.unknown && !gives_channel(reading, line)) {
+        refuse_unknown_header(reading, where, line);
         return;
       }
     }
@@ -145,6 +197,15 @@ void read_channel_list(ByteSource& source, bool board, ListReader& reader) {
     }
     reader.channel(where + ": " + quoted(parts.key), parts.key, parts.name, std::nullopt);
   }
+}
+
+}  // namespace
+
+void read_channel_list(ByteSource& source, bool board, ListReader& reader) {
+  Reading reading{Input(source), board, reader};
+  read_lines(reading);
+  const std::string notice = reading.text.notice();
+  if (!notice.empty()) reader.notice(notice);
 }
 
 }  // namespace delartal::plan

@@ -1,5 +1,6 @@
 #include "lists/csv_records.hpp"
 
+#include "lists/input_lines.hpp"
 #include "text/blanks.hpp"
 
 namespace delartal::plan {
@@ -46,27 +47,30 @@ RecordReading read_record(Input& in, char delimiter, std::string& record) {
   RecordReading reading{RecordRead::record, 0};
   State state = State::field_start;
   bool too_long = false;
+  bool after_cr = false;  // a CR LF inside quotes is one line end
   std::string_view held = in.held();
   if (held.empty()) return {RecordRead::ended, 0};
   for (; !held.empty(); held = in.held()) {
     std::size_t at = 0;
     for (; at < held.size(); ++at) {
-      if (held[at] == '\n') {
-        ++reading.line_ends;
-        if (state != State::quoted) break;
-      }
-      state = step(state, held[at], delimiter).state;
+      const char c = held[at];
+      const bool line_end = c == '\r' || c == '\n';
+      if (line_end && state != State::quoted) break;
+      if (line_end && !(c == '\n' && after_cr)) ++reading.line_ends;
+      after_cr = c == '\r';
+      state = step(state, c, delimiter).state;
     }
     const std::size_t room = max_record - record.size();
     too_long = too_long || at > room;
     record += held.substr(0, at < room ? at : room);
     if (at < held.size()) {
-      in.advance(at + 1);
+      in.advance(at);
+      pass_line_end(in);
+      ++reading.line_ends;
       break;
     }
     in.advance(held.size());
   }
-  if (!record.empty() && record.back() == '\r') record.pop_back();
   if (state == State::quoted && held.empty())
     reading.read = RecordRead::unclosed;
   else if (too_long)

@@ -1,6 +1,7 @@
 // CSV as RFC 4180 has it, and as spreadsheets and radio programming tools
 // write it: a quoted field may hold the delimiter, doubled quotes and line
-// breaks; CR LF or LF ends a record; blanks around a field do not count.
+// breaks; LF, CR LF or a lone CR ends a record; blanks around a field do not
+// count.
 #pragma once
 
 #include <cstddef>

@@ -1,7 +1,8 @@
 // The header of a channel list saved as CSV, and the columns it names: the
 // programming tools' exports (Location,Name,Frequency,...), codeplugs
-// (Channel Number,Channel Name,...,Rx Frequency,...) and delartal-plan's own
-// CSV (frekvens,variant,...,namn).
+// (Channel Number,Channel Name,...,Rx Frequency,...), Swedish sheets
+// (RX-frekvens;TX-frekvens;Namn) and delartal-plan's own CSV
+// (frekvens,variant,...,namn).
 #pragma once
 
 #include <cstddef>
@@ -20,11 +21,30 @@ struct ListColumns {
   std::optional<std::size_t> variant;
 };
 
-// The columns, when `line` splits as CSV at a comma, a semicolon or a TAB
-// into cells one of which names a frequency (Frequency, Rx Frequency,
-// frekvens) or, for boards, a divider (delartal). Names match whatever their
-// case, quotes and the blanks around them. Empty for any other line, and for
-// one with a cell that reads as a frequency: a channel may be named Frequency.
-std::optional<ListColumns> read_list_header(std::string_view line, bool board);
+// What the first line of a list with anything on it turned out to be.
+struct HeaderReading {
+  std::optional<ListColumns> columns;  // a header, with the columns it names
+  bool unknown = false;                // a header, but without a column read for the key
+};
+
+// Reads `line` as a header, split at `delimiter` or, where it is 0, at
+// whichever of a comma, a semicolon or a TAB makes a header of it. A header
+// holds no cell that reads as a frequency: a channel may be named Frequency.
+// Its key column is the first named as frequency_columns lists or, for
+// boards, as a divider (delartal), its name column one of Name, Channel Name
+// or namn; names match whatever their case and the quotes and blanks around
+// them, with blank, "-" and "_" alike and a unit "(MHz)" after them or not.
+// Two or more cells without such a key, none of them a board, and no cell
+// under any delimiter a frequency, are a header it does not know.
+HeaderReading read_list_header(std::string_view line, bool board, char delimiter = 0);
+
+// The names a frequency's column is read under, as a message lists them.
+constexpr std::string_view frequency_columns =
+    "Frequency, Rx Frequency, Receive Frequency, Rx Freq, frekvens, RX-frekvens eller "
+    "Mottagningsfrekvens";
+
+// The delimiter a first line "sep=;" sets, as spreadsheets write one; 0 for
+// any other line.
+char separator_line(std::string_view line);
 
 }  // namespace delartal::plan

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "text/printable.hpp"
+
 namespace delartal::plan {
 namespace {
 
@@ -33,7 +35,7 @@ std::string apply(char name, std::string_view value, Options& options) {
         options.variant = value == "1" ? 1 : 2;
         return {};
       }
-      return "varianten är 1 eller 2, inte ”" + std::string(value) + "”";
+      return "varianten är 1 eller 2, inte " + quoted(value);
     case 'r':
       options.style.direction = Direction::reverse;
       return {};
@@ -47,7 +49,7 @@ std::string apply(char name, std::string_view value, Options& options) {
       } else if (value == "html") {
         options.style.format = Format::html;
       } else {
-        return "formatet är text, csv, json eller html, inte ”" + std::string(value) + "”";
+        return "formatet är text, csv, json eller html, inte " + quoted(value);
       }
       return {};
     case 'd': {
@@ -80,12 +82,12 @@ const OptionName* find_long(std::string_view name, std::string& fault) {
     if (option.long_name == name) return &option;
     if (option.long_name.substr(0, name.size()) != name) continue;
     if (found != nullptr) {
-      fault = "flaggan ”--" + std::string(name) + "” kan betyda flera";
+      fault = "flaggan " + quoted("--" + std::string(name)) + " kan betyda flera";
       return nullptr;
     }
     found = &option;
   }
-  if (found == nullptr) fault = "okänd flagga ”--" + std::string(name) + "”";
+  if (found == nullptr) fault = "okänd flagga " + quoted("--" + std::string(name));
   return found;
 }
 
@@ -142,8 +144,8 @@ ParsedOptions parse_options(const std::vector<std::string_view>& arguments) {
         const OptionName* option = find_short(argument[at]);
         if (option == nullptr) {
           const bool ascii = static_cast<unsigned char>(argument[at]) < 0x80;
-          fault = ascii ? "okänd flagga ”-" + std::string(1, argument[at]) + "”"
-                        : "okänd flagga i ”" + std::string(argument) + "”";
+          fault = ascii ? "okänd flagga " + quoted("-" + std::string(1, argument[at]))
+                        : "okänd flagga i " + quoted(argument);
           break;
         }
         if (!option->takes_value) {

@@ -11,20 +11,28 @@ namespace {
 // On every platform, with a name's own line breaks as they are.
 constexpr std::string_view record_end = "\r\n";
 
+// A NUL, which no spreadsheet keeps, in the form every output shows it.
+constexpr std::string_view shown_nul = "<00>";
+
 // A field appended as it must stand: in quotes, with its own quotes doubled,
 // when it holds the delimiter, a quote or a line break.
 void append_field(std::string& line, std::string_view text, char delimiter) {
-  const char special[] = {delimiter, '"', '\r', '\n'};
-  if (text.find_first_of(std::string_view(special, 4)) == std::string_view::npos) {
+  const char special[] = {delimiter, '"', '\r', '\n', '\0'};
+  if (text.find_first_of(std::string_view(special, 5)) == std::string_view::npos) {
     line += text;
     return;
   }
-  line += '"';
+  const bool quote = text.find_first_of(std::string_view(special, 4)) != std::string_view::npos;
+  if (quote) line += '"';
   for (const char c : text) {
     if (c == '"') line += '"';
-    line += c;
+    if (c == '\0') {
+      line += shown_nul;
+    } else {
+      line += c;
+    }
   }
-  line += '"';
+  if (quote) line += '"';
 }
 
 // Fields joined by the delimiter, and the record's end; `text_of` gives a

@@ -7,6 +7,7 @@
 #include "matrix_report.hpp"
 #include "sheets/matrix_drawing.hpp"
 #include "terms/band.hpp"
+#include "text/printable.hpp"
 
 namespace delartal::plan {
 namespace {
@@ -67,7 +68,7 @@ std::string card(const CardText& text) {
   html += matrix_drawing(divider) + "<pre class=\"pattern\">" +
           std::string(pattern_rows(divider, "").view()) + "</pre>\n";
   html += "<div class=\"fields\"><span>Kanalnamn</span><span class=\"blank written\">" +
-          escaped(text.name) +
+          escaped(visible(text.name)) +
           "</span>"
           "<span>Anropssignal</span><span class=\"blank\"></span>"
           "<span>Datum</span><span class=\"blank\"></span></div>\n</section>\n";

@@ -8,6 +8,7 @@
 #include "matrix_lines.hpp"
 #include "matrix_report.hpp"
 #include "terms/band.hpp"
+#include "text/printable.hpp"
 
 namespace delartal::plan {
 namespace {
@@ -45,7 +46,7 @@ std::string on_one_line(std::string_view name) {
 std::string row_end(std::int32_t divider, std::string_view name, std::string_view notice) {
   std::string text =
       cell(fits_matrix_answer(divider), 8) + std::string(diode_lines(divider).view()) + "\n";
-  if (!name.empty()) text += "  Namn: " + on_one_line(name) + "\n";
+  if (!name.empty()) text += "  Namn: " + on_one_line(visible(name)) + "\n";
   if (!notice.empty()) text += "  " + std::string(notice) + "\n";
   return text + std::string(pattern_rows(divider, "  ").view()) + "\n\n";
 }

@@ -7,6 +7,7 @@
 #include "terms/typed_frequency.hpp"
 #include "text/ascii.hpp"
 #include "text/blanks.hpp"
+#include "text/printable.hpp"
 #include "text/utf8.hpp"
 
 namespace delartal::plan {
@@ -26,16 +27,12 @@ bool is_mark(char c) {
   return c == 'V' || c == 'v' || c == 'x' || c == 'X';
 }
 
-// The character a fault is about, at the start of `text`, as the message
-// names it: itself in quotes when it can be shown, else its byte.
+// The character a fault is about, at the start of `text`, in quotes as a
+// message shows it: a byte that starts no UTF-8 character is read as
+// Windows-1252, and a control character is shown in its visible form.
 std::string describe(std::string_view text) {
-  const auto byte = static_cast<unsigned char>(text[0]);
   const std::size_t length = utf8_length(text);
-  if (byte > ' ' && byte != 0x7F && length > 0) {
-    return "”" + std::string(text.substr(0, length)) + "”";
-  }
-  static constexpr char hex[] = "0123456789ABCDEF";
-  return std::string("byten 0x") + hex[byte >> 4] + hex[byte & 0xFU];
+  return quoted(text.substr(0, length > 0 ? length : 1));
 }
 
 // The four digits the marks stand for, or the fault of the first group that

@@ -91,9 +91,8 @@ std::string windows_1252_as_utf8(std::string_view text) {
 }
 
 std::string as_utf8(std::string_view text) {
-  const std::size_t invalid = first_invalid_utf8(text);
-  if (invalid == std::string_view::npos) return std::string(text);
-  return std::string(text.substr(0, invalid)) + windows_1252_as_utf8(text.substr(invalid));
+  if (first_invalid_utf8(text) == std::string_view::npos) return std::string(text);
+  return windows_1252_as_utf8(text);
 }
 
 }  // namespace delartal::plan

@@ -24,8 +24,8 @@ bool is_cut_short(std::string_view text);
 // leaves undefined become U+FFFD.
 std::string windows_1252_as_utf8(std::string_view text);
 
-// The text as it stands where it is UTF-8, read as Windows-1252 from its
-// first invalid byte on.
+// A line as it stands where it is UTF-8, and else read as Windows-1252 whole:
+// a list saved in one encoding is so line by line, whatever its other lines.
 std::string as_utf8(std::string_view text);
 
 }  // namespace delartal::plan

@@ -96,9 +96,14 @@ TEST(ListHeader, FindsTheColumnsOfEachKindOfList) {
        std::nullopt},
       {"frekvens;variant;visad;delartal;namn;iaru", ';', 0, 4, 1},
       {"\"FREQUENCY\"\t name ", '\t', 0, 1, std::nullopt},
+      {"No.,Channel Name,Receive Frequency,Transmit Frequency", ',', 2, 1, std::nullopt},
+      {"RX-frekvens;TX-frekvens;Namn", ';', 0, 2, std::nullopt},
+      {"Kanal,TX Frequency (MHz),RX Frequency (MHz)", ',', 2, std::nullopt, std::nullopt},
+      {"Tx Freq\tRx_Freq\tName", '\t', 1, 2, std::nullopt},
+      {"Namn;Mottagningsfrekvens;Sändningsfrekvens", ';', 1, 0, std::nullopt},
   };
   for (const auto& c : cases) {
-    const std::optional<ListColumns> columns = read_list_header(c.line, false);
+    const std::optional<ListColumns> columns = read_list_header(c.line, false).columns;
     ASSERT_TRUE(columns) << c.line;
     EXPECT_EQ(columns->delimiter, c.delimiter) << c.line;
     EXPECT_EQ(columns->key, c.key) << c.line;
@@ -106,16 +111,30 @@ TEST(ListHeader, FindsTheColumnsOfEachKindOfList) {
     EXPECT_EQ(columns->variant, c.variant) << c.line;
   }
   // With -r, delartal-plan's own CSV gives its dividers.
-  EXPECT_EQ(read_list_header("delartal,variant,kanal,fran,till", true)->key, 0U);
-  EXPECT_EQ(read_list_header("frekvens,variant,visad,delartal", true)->key, 3U);
+  EXPECT_EQ(read_list_header("delartal,variant,kanal,fran,till", true).columns->key, 0U);
+  EXPECT_EQ(read_list_header("frekvens,variant,visad,delartal", true).columns->key, 3U);
+  // A first line "sep=;" sets the delimiter, and the header follows it.
+  EXPECT_EQ(separator_line("sep=;"), ';');
+  EXPECT_EQ(separator_line("SEP=\t"), '\t');
+  EXPECT_EQ(separator_line("sep=;;"), 0);
+  EXPECT_EQ(read_list_header("Name;Frequency,MHz", false, ';').columns, std::nullopt);
 }
 
-TEST(ListHeader, IsNoHeaderWithoutAFrequencyColumnOrWithAFrequency) {
-  for (const char* line : {"145.600;Frequency", "Location,Name,Freq", "145.6 SK0RK",
-                           "Frequency test", "frekvens,145.6"}) {
-    EXPECT_FALSE(read_list_header(line, false)) << line;
+TEST(ListHeader, TellsAHeaderItDoesNotKnowFromALine) {
+  const struct {
+    const char* line;
+    bool unknown;
+  } cases[] = {
+      {"145.600;Frequency", false}, {"145.6 SK0RK", false},       {"Frequency test", false},
+      {"frekvens,145.6", false},    {"J,F,D,M", false},           {"Location,Name,Freq", true},
+      {"Tx Frequency,Name", true},  {"No.;Kanal;Sändning", true},
+  };
+  for (const auto& c : cases) {
+    const HeaderReading reading = read_list_header(c.line, false);
+    EXPECT_FALSE(reading.columns) << c.line;
+    EXPECT_EQ(reading.unknown, c.unknown) << c.line;
   }
-  EXPECT_FALSE(read_list_header("Location,Name,Frequency", true));
+  EXPECT_FALSE(read_list_header("Location,Name,Frequency", true).columns);
 }
 
 }  // namespace

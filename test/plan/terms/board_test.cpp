@@ -49,8 +49,8 @@ TEST(Board, NamesWhatNoDividerCanHave) {
       // The stray character is named, not the first line.
       {"J F D M X", "”X” är ingen linje, de är A–M"},
       {"J F Ö", "”Ö” är ingen linje, de är A–M"},
-      {"J \x01", "byten 0x01 är ingen linje, de är A–M"},
-      {"J \xC3", "byten 0xC3 är ingen linje, de är A–M"},
+      {"J \x01", "”<01>” är ingen linje, de är A–M"},
+      {"J \xC3", "”Ã” är ingen linje, de är A–M"},
       {"A B A", "linjen A står två gånger"},
       {"A-B", "”-” är ingen linje, de är A–M"},
       {"x x x", "en mönsterrad har 16 V och x, inte 3"},

@@ -5,7 +5,7 @@
 namespace delartal::plan {
 namespace {
 
-TEST(Utf8, ReadsWhatIsNotUtf8AsWindows1252FromItsFirstInvalidByte) {
+TEST(Utf8, ReadsALineThatIsNotUtf8AsWindows1252Whole) {
   const struct {
     const char* text;
     const char* utf8;
@@ -13,8 +13,8 @@ TEST(Utf8, ReadsWhatIsNotUtf8AsWindows1252FromItsFirstInvalidByte) {
       {"R\xe4vjakt H\xf6rby", "R\xc3\xa4vjakt H\xc3\xb6rby"},    // Latin-1
       {"\x80 \x96 \x9f", "\xe2\x82\xac \xe2\x80\x93 \xc5\xb8"},  // euro, dash, Y diaeresis
       {"\x81\x8d\x8f\x90\x9d", "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"},
-      // Before the first invalid byte the text stands; after it, all is 1252.
-      {"H\xc3\xb6rby \xe4 \xc3\xb6", "H\xc3\xb6rby \xc3\xa4 \xc3\x83\xc2\xb6"},
+      // One invalid byte, and the whole line is 1252, its valid pairs too.
+      {"H\xc3\xb6rby \xe4", "H\xc3\x83\xc2\xb6rby \xc3\xa4"},
       {"ok", "ok"},
       {"\xed\xa0\x80", "\xc3\xad\xc2\xa0\xe2\x82\xac"},  // a surrogate is no UTF-8
   };
