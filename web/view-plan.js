@@ -1,63 +1,74 @@
 'use strict';
 // Kanalplan: a list's lines, typed or opened from a file, to a table of its
-// rows, its CSV and its printable cards. A large plan's table shows its start
-// at once, and the rest of its first rows a moment later.
+// rows, its CSV and its printable cards. The plan is made once for what is
+// shown: the table shows its start at once, and the rest of its first rows a
+// moment later. The CSV is made when it is asked for.
 
 function planView(page) {
   const {core} = page;
   const shownRows = 2000;
   const firstRows = 100;
   const largestFile = 2 * 1024 * 1024;
+  // A browser lays out a long text in a field slowly, about a second for
+  // 100 KiB: a larger list from a file or a link is held here, and the field
+  // left empty.
+  const largestInField = 16 * 1024;
+  let held = null;
   let moreRows = 0;
-  let csvTimer = 0;
   let planTimer = 0;
   let fileNotice = '';
   let csvUrl = '';
   const variant = () => Number($('plan-variant').value);
-  const state = () => ({view: 'plan', lines: $('plan-input').value, variant: variant()});
+  const lines = () => held ?? $('plan-input').value;
+  const state = () => ({view: 'plan', lines: lines(), variant: variant()});
 
-  function updateCsv() {
+  // The link is given its file as it is followed, or the page says why not.
+  function makeCsv(event) {
     const delimiter = $('delimiter').value;
-    const csv = core.sheet($('plan-input').value, 'csv', delimiter.charCodeAt(0), variant()).text;
+    const got = core.sheet(lines(), 'csv', delimiter.charCodeAt(0), variant());
+    if (got.stopp) {
+      event.preventDefault();
+      page.say('plan', got.stopp);
+      return;
+    }
     if (csvUrl) URL.revokeObjectURL(csvUrl);
-    csvUrl = URL.createObjectURL(new Blob([csv], {type: 'text/csv;charset=utf-8'}));
+    csvUrl = URL.createObjectURL(new Blob([got.text], {type: 'text/csv;charset=utf-8'}));
     $('csv').href = csvUrl;
   }
 
   function notices(got, shown) {
-    const lines = [fileNotice];
+    const said = [got.stopp, fileNotice];
     const refused = got.avvisade;
-    if (refused) lines.push(`${refused} ${refused === 1 ? 'rad' : 'rader'} gav inget; se listan.`);
-    if (tooLongForLink(shown)) lines.push('Listan är för lång för en länk; spara den som fil i stället.');
-    return lines.filter(Boolean).join('\n');
+    if (refused) said.push(`${refused} ${refused === 1 ? 'rad' : 'rader'} gav inget; se listan.`);
+    if (held) said.push('Listan är för stor att visa i fältet; planen görs av hela listan.');
+    if (tooLongForLink(shown)) said.push('Listan är för lång för en länk; spara den som fil i stället.');
+    return said.filter(Boolean).join('\n');
   }
 
-  function show(lines, planVariant) {
-    if ($('plan-input').value !== lines) $('plan-input').value = lines;
+  function show(text, planVariant) {
+    // A list typed in the field stays there, whatever its length.
+    const typed = $('plan-input').value === text;
+    held = !typed && text.length > largestInField ? text : null;
+    if (!typed) $('plan-input').value = held ? '' : text;
     $('plan-variant').value = String(planVariant);
-    const got = core.plan(lines, planVariant, firstRows);
-    fillTable($('plan'), got.rader, got.obs);
+    const got = core.plan(text, planVariant, shownRows);
+    fillTable($('plan'), got.rader.slice(0, firstRows), got.obs);
     clearTimeout(moreRows);
-    if (got.antal > firstRows) {
+    if (got.rader.length > firstRows) {
       afterFrame(() => {
         moreRows = setTimeout(() => {
-          const more = core.plan(lines, planVariant, shownRows);
-          fillTable($('plan'), more.rader.slice(firstRows), more.obs.slice(firstRows), true);
+          fillTable($('plan'), got.rader.slice(firstRows), got.obs.slice(firstRows), true);
         }, 0);
       });
     }
+    const all = got.stopp ? '' : '; CSV har alla';
     $('plan').caption.textContent = got.antal > shownRows
-      ? `Kanalplanen: de första ${shownRows} av ${got.antal} raderna; CSV har alla`
+      ? `Kanalplanen: de första ${shownRows} av ${got.antal} raderna${all}`
       : 'Kanalplanen';
     $('plan-messages').replaceChildren(...got.meddelanden.map((text) => element('li', '', text)));
-    page.say('plan', notices(got, {view: 'plan', lines, variant: planVariant}));
+    page.say('plan', notices(got, {view: 'plan', lines: text, variant: planVariant}));
     page.speak(`${got.antal} ${got.antal === 1 ? 'rad' : 'rader'} i kanalplanen`);
-    // The CSV is made once the table is on screen.
-    clearTimeout(csvTimer);
-    afterFrame(() => {
-      clearTimeout(csvTimer);
-      csvTimer = setTimeout(updateCsv, 0);
-    });
+    performance.mark('delartal-plan-shown');
   }
 
   // A list from a file is read as delartal-plan reads standard input, here
@@ -67,7 +78,13 @@ function planView(page) {
       page.say('plan', `Filen ${file.name} är större än 2 MiB; dela upp listan.`);
       return;
     }
-    const got = core.listText(new Uint8Array(await file.arrayBuffer()), file.size);
+    let got;
+    try {
+      got = core.listText(new Uint8Array(await file.arrayBuffer()));
+    } catch (error) {
+      page.say('plan', error.message);
+      return;
+    }
     fileNotice = got.meddelanden.join('\n');
     page.go({view: 'plan', lines: got.text, variant: variant()}, false);
   }
@@ -93,13 +110,16 @@ function planView(page) {
   });
   area.addEventListener('input', () => {
     fileNotice = '';
+    held = null;
     clearTimeout(planTimer);
     planTimer = setTimeout(() => page.go(state(), false), 150);
   });
   $('plan-variant').addEventListener('change', () => page.go(state(), false));
-  $('delimiter').addEventListener('change', updateCsv);
+  $('csv').addEventListener('click', makeCsv);
   $('print').addEventListener('click', () => {
-    printCards(core.sheet($('plan-input').value, 'html', 44, variant()).text, page.tell);
+    const got = core.sheet(lines(), 'html', 44, variant());
+    if (got.stopp) page.say('plan', got.stopp);
+    else printCards(got.text, page.tell);
   });
   return {show: (s) => show(s.lines, s.variant), state};
 }

@@ -22,21 +22,19 @@
 namespace delartal::web {
 namespace {
 
-// The text written, up to the write that ends its `most`th line; the lines
-// are counted to the end. A plan's first rows cost no more than they hold.
+// The most rows a plan makes in the page, and the most cards it prints: the
+// whole band of both variants (19,984 rows for 140.4:265.3875) fits, and a
+// longer list is told, within a second, how many rows it would give.
+constexpr std::uint64_t page_rows = 20'000;
+constexpr std::uint64_t page_cards = 2'000;
+
+// The text written.
 class StringSink final : public TextSink {
  public:
-  explicit StringSink(std::size_t most = SIZE_MAX) : most_(most) {}
-  void write(std::string_view text) override {
-    if (lines_ < most_) text_ += text;
-    lines_ += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-  }
+  void write(std::string_view text) override { text_ += text; }
   const std::string& text() const { return text_; }
-  std::size_t lines() const { return lines_; }
 
  private:
-  std::size_t most_;
-  std::size_t lines_ = 0;
   std::string text_;
 };
 
@@ -84,6 +82,16 @@ std::string json_strings(const std::vector<std::string>& texts) {
   return list + "]";
 }
 
+// What the page says of a plan past what it makes.
+std::string too_many_text(std::uint64_t rows, std::string_view format) {
+  if (format == "html") {
+    return "Listan ger " + std::to_string(rows) + " kort, fler än sidan skriver ut (" +
+           std::to_string(page_cards) + "); delartal-plan -f html gör hur många som helst.";
+  }
+  return "Listan ger " + std::to_string(rows) + " rader, fler än sidan gör (" +
+         std::to_string(page_rows) + "); delartal-plan gör hur många som helst.";
+}
+
 // Whether a plan's result names each row's channel notice.
 enum class Notices { left_out, each_row };
 
@@ -94,7 +102,7 @@ enum class Notices { left_out, each_row };
 // "text".
 std::string run(std::string_view format, std::vector<std::string_view> arguments,
                 std::int32_t variant, std::optional<std::string_view> operand,
-                std::string_view input = {}, std::size_t most = SIZE_MAX,
+                std::string_view input = {}, std::uint64_t most = page_rows,
                 Notices notices = Notices::left_out) {
   arguments.insert(arguments.begin(), {"-f", format});
   if (const char* option = variant_option(variant)) arguments.emplace_back(option);
@@ -104,9 +112,10 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
   }
   TextSource source(input);
   const bool json = format == "json";
-  StringSink out(json ? most : SIZE_MAX);
+  StringSink out;
   StringSink err;
   plan::PlanTally tally;
+  tally.most_written = most;
   if (notices == Notices::each_row) tally.notices_wanted = most;
   const int status = plan::run_plan(arguments, source, out, err, &tally);
   // A whole-band plan is megabytes: its text is copied once, into the result.
@@ -118,13 +127,13 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
   std::string_view separator;
   const std::vector<std::string_view> rows =
       json ? lines_of(out.text()) : std::vector<std::string_view>();
-  for (std::size_t i = 0; i < rows.size() && i < most; ++i) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
     result += separator;
     result += rows[i];
     separator = ",";
   }
   result += "],\"antal\":";
-  result += std::to_string(json ? out.lines() : 0);
+  result += std::to_string(json ? tally.rows : 0);
   result += ",\"meddelanden\":[";
   separator = {};
   for (const std::string_view message : lines_of(err.text())) {
@@ -138,9 +147,16 @@ std::string run(std::string_view format, std::vector<std::string_view> arguments
     result += ",\"obs\":";
     result += json_strings(tally.notices);
   }
+  const std::uint64_t limit = format == "html" ? page_cards : page_rows;
+  const bool too_many = tally.rows > limit;
   if (!json) {
     result += ",\"text\":";
-    plan::append_json_string(result, out.text());
+    plan::append_json_string(result, too_many ? std::string() : out.text());
+  }
+  // Only a list can outgrow the page.
+  if (!operand) {
+    result += ",\"stopp\":";
+    plan::append_json_string(result, too_many ? too_many_text(tally.rows, format) : std::string());
   }
   return result;
 }
@@ -182,8 +198,9 @@ std::string reverse(std::string_view board, std::int32_t variant) {
 }
 
 std::string plan(std::string_view lines, std::int32_t variant, std::int32_t most) {
-  return closed(run("json", {}, variant, std::nullopt, lines,
-                    most >= 0 ? static_cast<std::size_t>(most) : SIZE_MAX, Notices::each_row));
+  const std::uint64_t rows =
+      most >= 0 ? std::min<std::uint64_t>(static_cast<std::uint64_t>(most), page_rows) : page_rows;
+  return closed(run("json", {}, variant, std::nullopt, lines, rows, Notices::each_row));
 }
 
 std::string sheet(std::string_view lines, std::string_view format, char delimiter,
@@ -193,7 +210,7 @@ std::string sheet(std::string_view lines, std::string_view format, char delimite
     return closed(run("csv", {"-d;", "--decimal-comma"}, variant, std::nullopt, lines));
   }
   if (format == "csv") return closed(run("csv", {"-d,"}, variant, std::nullopt, lines));
-  return closed(run("html", {}, variant, std::nullopt, lines));
+  return closed(run("html", {}, variant, std::nullopt, lines, page_cards));
 }
 
 std::string card(std::string_view text, bool reverse, std::int32_t variant) {

@@ -3,12 +3,18 @@
 // nothing of its own, and every answer is delartal-plan's.
 //
 // Every result is one JSON object:
-//   {"status":S,"rader":[ROW...],"antal":R,"meddelanden":[MESSAGE...],"avvisade":N}
+//   {"status":S,"rader":[ROW...],"antal":R,"meddelanden":[MESSAGE...],"avvisade":N,
+//    "stopp":T}
 // S is delartal-plan's exit status; each ROW is an object of `delartal-plan
-// -f json`, with the CSV's fields, R how many there are; each MESSAGE a line it wrote on standard
-// error as the page shows it, without the program's name and pointing to the
-// page's views for the options' hints, as "rad 2: ”abc”: ingen frekvens;
-// ..."; N the arguments or lines that gave no row and were refused.
+// -f json`, with the CSV's fields, R how many the plan has, made or not; each
+// MESSAGE a line it wrote on standard error as the page shows it, without the
+// program's name and pointing to the page's views for the options' hints, as
+// "rad 2: ”abc”: ingen frekvens; ..."; N the arguments or lines that gave no
+// row and were refused. For a list, T says, past the 20,000 rows or 2,000
+// cards a page makes, how many the list gives and that delartal-plan makes
+// any number; "" otherwise. The work and the memory of every call are bounded by those
+// limits, whatever the input: rows past them are counted, a range's without
+// stepping through it.
 #pragma once
 
 #include <cstdint>
@@ -36,14 +42,13 @@ std::string reverse(std::string_view board, std::int32_t variant);
 
 // A channel plan: its lines as delartal-plan reads standard input (ranges,
 // names, comments). Variant 1 or 2, or 0 for both. "rader" holds the first
-// `most` rows, all of them where `most` is negative, so that a page shows a
-// large plan's start at once; "antal" counts them all. Adds "obs": for each
+// `most` rows, up to 20,000 where `most` is negative; "antal" counts them all. Adds "obs": for each
 // row in "rader", its channel notice, or "" where it is on its channel.
 std::string plan(std::string_view lines, std::int32_t variant, std::int32_t most = -1);
 
 // The same plan as a sheet: `format` "csv" (`delimiter` ',', or ';' with
 // decimal commas, for a spreadsheet in a Swedish locale) or "html", the
-// printable cards. Adds "text", the sheet whole.
+// printable cards. Adds "text", the sheet whole, or "" past the page's limit.
 std::string sheet(std::string_view lines, std::string_view format, char delimiter,
                   std::int32_t variant);
 

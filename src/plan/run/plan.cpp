@@ -1,5 +1,7 @@
 #include "run/plan.hpp"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "terms/board.hpp"
 #include "terms/decimal_range.hpp"
 #include "terms/direction_hints.hpp"
+#include "terms/range_band.hpp"
 #include "terms/typed_frequency.hpp"
 #include "text/printable.hpp"
 
@@ -29,10 +32,16 @@ struct Run {
   TextSink& out;
   TextSink& err;
   PlanTally* tally;
+  std::uint64_t most_written;
   std::uint64_t rows = 0;
   std::uint64_t refusals = 0;        // messages that refused a text, or all of a range
   std::uint64_t refused_inputs = 0;  // arguments, lines and records that gave no row for it
 };
+
+// Whether the next row is to be made, rather than counted.
+bool writing(const Run& run) {
+  return run.rows < run.most_written;
+}
 
 void write_row(Run& run, const std::string& row, std::string_view notice) {
   run.out.write(row);
@@ -67,10 +76,13 @@ void forward_rows(Run& run, const TypedFrequency& typed, std::string_view name,
     const std::optional<std::int32_t> n = divider_for(typed.value, ver);
     if (!n) {
       outside(ver);
-      continue;
+    } else if (writing(run)) {
+      write_row(run,
+                sheet_row(run.options.style, ForwardRow{typed.text, ver, typed.value, *n, name}),
+                channel_notice(typed.value, *n, ver).view());
+    } else {
+      ++run.rows;
     }
-    write_row(run, sheet_row(run.options.style, ForwardRow{typed.text, ver, typed.value, *n, name}),
-              channel_notice(typed.value, *n, ver).view());
   }
 }
 
@@ -85,20 +97,34 @@ void forward_frequency(Run& run, std::string_view where, std::string_view text,
                [&](std::int32_t ver) { refuse(run, where, band_text(ver)); });
 }
 
+// A range's rows: only its frequencies within a variant's band are read, and
+// once no more rows are to be made, the rest are counted.
 void forward_range(Run& run, std::string_view where, const DecimalRange& range,
                    std::string_view name, std::optional<std::int32_t> row_variant) {
-  const std::uint64_t size = range_size(range);
-  const std::uint64_t rows = run.rows;
-  std::uint64_t left_out = 0;
-  for (std::uint64_t i = 0; i < size; ++i) {
-    // A range's values are plain decimals, which always read.
-    const TypedFrequency typed = read_typed_frequency(range_value(range, i).view()).value();
-    forward_rows(run, typed, name, row_variant, [&](std::int32_t) { ++left_out; });
+  const std::vector<std::int32_t> vers = variants(run.options, row_variant);
+  std::vector<IndexSpan> spans;
+  std::uint64_t first = range_size(range);
+  std::uint64_t end = 0;
+  for (const std::int32_t ver : vers) {
+    spans.push_back(band_span(range, ver));
+    first = std::min(first, spans.back().first);
+    end = std::max(end, spans.back().end);
   }
+  const std::uint64_t rows = run.rows;
+  std::uint64_t index = first;
+  for (; index < end && writing(run); ++index) {
+    const TypedFrequency typed = read_typed_frequency(range_value(range, index).view()).value();
+    for (std::size_t i = 0; i < vers.size(); ++i) {
+      if (spans[i].holds(index)) forward_rows(run, typed, name, vers[i], [](std::int32_t) {});
+    }
+  }
+  for (const IndexSpan& span : spans)
+    run.rows += IndexSpan{std::max(span.first, index), span.end}.size();
+  const std::uint64_t given = run.rows - rows;
+  const std::uint64_t left_out = range_size(range) * vers.size() - given;
   if (left_out == 0) return;
-  const std::uint64_t written = run.rows - rows;
-  run.err.write(refusal(where, left_out_text(left_out, left_out + written)));
-  if (written == 0) ++run.refusals;
+  run.err.write(refusal(where, left_out_text(left_out, left_out + given)));
+  if (given == 0) ++run.refusals;
 }
 
 void reverse_board(Run& run, std::string_view where, std::string_view text, std::string_view name,
@@ -114,7 +140,11 @@ void reverse_board(Run& run, std::string_view where, std::string_view text, std:
       refuse(run, where, no_frequency_text(ver));
       continue;
     }
-    write_row(run, sheet_row(run.options.style, ReverseRow{board.divider, ver, *band, name}), {});
+    if (writing(run)) {
+      write_row(run, sheet_row(run.options.style, ReverseRow{board.divider, ver, *band, name}), {});
+    } else {
+      ++run.rows;
+    }
   }
 }
 
@@ -196,7 +226,8 @@ int run_plan(const std::vector<std::string_view>& arguments, ByteSource& in, Tex
     }
   }
 
-  Run run{options, out, err, tally};
+  Run run{options, out, err, tally,
+          tally ? tally->most_written : std::numeric_limits<std::uint64_t>::max()};
   if (options.style.format == Format::csv) out.write_line_ends_as_given();
   out.write(sheet_start(options.style));
   if (options.operands.empty()) {
@@ -207,7 +238,10 @@ int run_plan(const std::vector<std::string_view>& arguments, ByteSource& in, Tex
   }
   out.write(sheet_end(options.style));
   out.flush();
-  if (tally) tally->refused_inputs = run.refused_inputs;
+  if (tally) {
+    tally->refused_inputs = run.refused_inputs;
+    tally->rows = run.rows;
+  }
   return run.refusals > 0 ? 1 : 0;
 }
 

@@ -9,13 +9,20 @@ namespace {
 // Bytes that stand in a JSON string as they are: printable ASCII but for the
 // quote and the backslash, most of any text, taken a run at a time.
 bool plain(unsigned char c) {
-  return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
+  return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+}
+
+// A control character as JSON escapes it: "\u001b".
+void append_escaped(std::string& out, unsigned code) {
+  static constexpr char hex[] = "0123456789abcdef";
+  out += "\\u00";
+  out += hex[code >> 4];
+  out += hex[code & 0xFU];
 }
 
 }  // namespace
 
 void append_json_string(std::string& out, std::string_view text) {
-  static constexpr char hex[] = "0123456789abcdef";
   out += '"';
   while (!text.empty()) {
     std::size_t run = 0;
@@ -30,10 +37,10 @@ void append_json_string(std::string& out, std::string_view text) {
       out += static_cast<char>(c);
     } else if (c == '\n' || c == '\r' || c == '\t') {
       out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
-    } else if (c < 0x20) {
-      out += "\\u00";
-      out += hex[c >> 4];
-      out += hex[c & 0xFU];
+    } else if (c < 0x20 || c == 0x7F) {
+      append_escaped(out, c);
+    } else if (c == 0xC2 && length == 2 && static_cast<unsigned char>(text[1]) < 0xA0) {
+      append_escaped(out, static_cast<unsigned char>(text[1]));  // C1, U+0080 to U+009F
     } else if (length == 0) {
       out += "\xEF\xBF\xBD";
     } else {

@@ -11,8 +11,10 @@
 
 namespace delartal::plan {
 
-// A JSON string. A byte that is no part of a UTF-8 character, as in a name
-// typed in another encoding, becomes U+FFFD, so that every line stays JSON.
+// A JSON string. Every control character, C1 and DEL too, is escaped, so
+// that no line holds one raw; a byte that is no part of a UTF-8 character,
+// as in a name typed in another encoding, becomes U+FFFD, so that every line
+// stays JSON.
 std::string json_string(std::string_view text);
 
 // The same, appended to `out`, for a text too large to copy twice.

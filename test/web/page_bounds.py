@@ -1,0 +1,62 @@
+"""The page's work is bounded, whatever a link or a file holds: each of these
+gets a result or a message within a second, with a clean console, and the
+page answers afterwards."""
+import os
+
+from page_support import OUT, check, open_page, table, text_of
+from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
+
+MILLION = "140:152.4999875:0.0000125"
+ANY_NUMBER = "delartal-plan gör hur många som helst"
+
+
+def answered_within(driver, seconds):
+    """The time from the link's navigation to the page's answer, in seconds."""
+    mark = driver.execute_script(
+        "return performance.getEntriesByName('delartal-answered')[0].startTime") / 1000
+    return mark, mark < seconds
+
+
+def bounded_work(driver, base):
+    driver.get_log("browser")
+    figures = []
+    for name, link, wanted in [
+            ("a million-row link", "#plan=" + MILLION, ANY_NUMBER),
+            ("six million-row lines", "#plan=" + "%0A".join([MILLION] * 6), ANY_NUMBER),
+            ("a 2,000-character frequency", "#v=1&f=" + "1" * 2000, "variant 1 tar")]:
+        driver.get("about:blank")
+        open_page(driver, base + link)
+        took, fast = answered_within(driver, 1.0)
+        figures.append(f"{name} {took * 1000:.0f} ms")
+        check(f"{name}: a message within a second ({took * 1000:.0f} ms)",
+              fast and wanted in text_of(driver, "message"), text_of(driver, "message"))
+    driver.get("about:blank")
+    open_page(driver, base + "#plan=" + MILLION)
+    check("the million-row link shows its first 2,000 rows and says how many there are",
+          len(table(driver, "plan")) in (100, 2000)
+          and "2000 av 1953000" in driver.find_element(By.CSS_SELECTOR, "#plan caption").text)
+
+    # A file just under the page's 2 MiB, read through the module's heap.
+    line = "145.6 Hemma\n"
+    size = 2 * 1024 * 1024 - 1
+    path = os.path.abspath(os.path.join(OUT, "stor-lista.txt"))
+    with open(path, "w", encoding="ascii") as file:
+        file.write((line * (size // len(line) + 1))[:size])
+    open_page(driver, base + "#plan=")
+    start = driver.execute_script("return performance.now()")
+    driver.find_element(By.ID, "plan-file").send_keys(path)
+    WebDriverWait(driver, 30).until(lambda d: ANY_NUMBER in text_of(d, "message"))
+    took = (driver.execute_script(
+        "return performance.getEntriesByName('delartal-plan-shown').pop().startTime") - start) / 1000
+    figures.append(f"a file of {size} bytes {took * 1000:.0f} ms")
+    check(f"a list file just under 2 MiB: its rows and a message within a second "
+          f"({took * 1000:.0f} ms)", took < 1.0 and len(table(driver, "plan")) > 0,
+          text_of(driver, "message"))
+
+    driver.get("about:blank")
+    logged = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
+    check("no link or file aborts the module: a clean console", logged == [], logged)
+    open_page(driver, base + "#v=1&f=146.03125")
+    check("and the page answers afterwards", text_of(driver, "divider") == "451")
+    print("figures: " + "; ".join(figures))
