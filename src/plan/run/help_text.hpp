@@ -51,15 +51,19 @@ en hel frekvens, och inom citattecken om det behövs:
   J F D M Hemma
 Ett kort med mellanslag slutar vid första ordet med något annat än linjerna
 A-M (versaler), V, x och komma; ett namn av bara sådana tecken skrivs efter
-tabb eller semikolon. Indata som inte är UTF-8 läses som Windows-1252 från
-första felaktiga byte.
+tabb eller semikolon. En rad slutar med LF, CR LF eller bara CR. En rad
+som inte är UTF-8 läses som Windows-1252. Styrtecken visas som sin kod inom
+vinkelparenteser, ESC som <1B>.
 
 CSV med rubrikrad: är första raden en rubrikrad med kolumnen Frequency,
-Rx Frequency eller frekvens (med -r delartal), läses listan som CSV med den
-avgränsare (, ; eller tabb) som delar rubrikraden. Namnet tas ur Name,
-Channel Name eller namn, och kolumnen variant håller raden till sin variant,
-så att planens egen CSV läses tillbaka till samma rader. Övriga kolumner
-lämnas därhän.
+Rx Frequency, Receive Frequency, Rx Freq, frekvens, RX-frekvens eller
+Mottagningsfrekvens, med (MHz) efter eller utan (med -r delartal), läses
+listan som CSV med den avgränsare (, ; eller tabb) som delar rubrikraden,
+eller som en första rad sep=; anger. Namnet tas ur Name, Channel Name eller
+namn, och kolumnen variant håller raden till sin variant, så att planens
+egen CSV läses tillbaka till samma rader. Övriga kolumner lämnas därhän. En
+rad som börjar med # är en kommentar bara om dess frekvens inte går att
+läsa, och en rad som upprepar rubrikraden hoppas över.
 
 Matrisen rymmer delartalen 0-1999; högre delartal upp till 9999 visas ändå,
 märkta som att de inte ryms, och ett - bland dioderna står för en diod där
