@@ -120,6 +120,9 @@ std::optional<std::vector<std::string>> json_fields(std::string_view line, std::
         at += 4;
         if (code < 0x80) {
           text += static_cast<char>(code);
+        } else if (code < 0xA0) {  // a C1 control, in UTF-8
+          text += static_cast<char>(0xC2);
+          text += static_cast<char>(code);
         } else if (code == 0xFFFD) {
           text += "\xEF\xBF\xBD";
         } else {
@@ -256,25 +259,44 @@ std::string check_reverse(const std::vector<std::string>& fields, const Mode& mo
   return {};
 }
 
+// A line of a list, and the number of the line it starts on.
+struct OwnLine {
+  std::uint64_t number;
+  std::string text;
+};
+
 // The lines of a list as this check reads them, apart from the program: LF,
-// CR LF and a lone CR each end one, and a line whose quotes are left open
-// goes on into the next, as a quoted CSV field does.
-std::vector<std::string> own_lines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::string line;
+// CR LF and a lone CR each end one, and a line after the first whose quotes
+// are left open goes on into the next, as a quoted CSV field does.
+std::vector<OwnLine> own_lines(std::string_view text) {
+  std::vector<OwnLine> lines;
+  OwnLine line{1, {}};
+  std::uint64_t number = 1;
   bool open = false;
+  bool past_first = false;
   for (std::size_t at = 0; at < text.size(); ++at) {
     const char c = text[at];
     if (c == '"') open = !open;
-    if ((c != '\r' && c != '\n') || open) {
-      line += c;
+    if (c != '\r' && c != '\n') {
+      line.text += c;
       continue;
     }
     if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+    ++number;
+    // The first line with anything on it, a header or a list's first
+    // line, is read a line at a time, quotes or not.
+    if (!past_first && line.text.find_first_not_of(" \t") != std::string::npos) {
+      past_first = true;
+      open = false;
+    }
+    if (open) {
+      line.text += '\n';
+      continue;
+    }
     lines.push_back(std::move(line));
-    line.clear();
+    line = {number, {}};
   }
-  if (!line.empty()) lines.push_back(std::move(line));
+  if (!line.text.empty()) lines.push_back(std::move(line));
   return lines;
 }
 
@@ -289,7 +311,8 @@ bool gives_nothing(std::string line) {
 // Every line of a list gives its rows, or a message that names it ("rad N:"),
 // or gives nothing by its looks. Counted as a floor: each line not named is
 // worth one row at least. The first line with anything on it may be a
-// header, where it starts with no digit, and a line after "sep=" too, and a header again later; a
+// header, where it starts with no digit or names a key column, and a line
+// after "sep=" too, and a header again later; a
 // list that keeps rows to a variant column may give none for one; and a list refused whole, or cut
 // off by an open quote, leaves the rest unread.
 std::string unaccounted(std::string_view input, const std::vector<std::string>& messages,
@@ -304,17 +327,23 @@ std::string unaccounted(std::string_view input, const std::vector<std::string>& 
     const std::string_view start = "delartal-plan: rad ";
     if (message.rfind(start, 0) == 0) named.insert(std::stoull(message.substr(start.size())));
   }
-  const std::vector<std::string> lines = own_lines(input);
   std::size_t wanted = 0;
   std::optional<std::string> header;
   bool first = true;
   bool after_separator = false;
-  for (std::size_t at = 0; at < lines.size(); ++at) {
-    const std::string& line = lines[at];
-    if (gives_nothing(line) || named.count(at + 1) != 0 || (header && line == *header)) continue;
-    // A header starts with a name, not with a number.
+  for (const OwnLine& own : own_lines(input)) {
+    const std::string& line = own.text;
+    if (gives_nothing(line) || named.count(own.number) != 0 || (header && line == *header)) {
+      continue;
+    }
+    // A header starts with a name, not with a number, or names a key column.
     const bool named_first = line.find_first_of("0123456789-+.") != line.find_first_not_of(" \t");
-    const bool may_be_header = (first && named_first) || after_separator;
+    std::string lower = line;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const bool names_key = lower.find("freq") != std::string::npos ||
+                           lower.find("frekv") != std::string::npos ||
+                           lower.find("delartal") != std::string::npos;
+    const bool may_be_header = (first && (named_first || names_key)) || after_separator;
     after_separator = first && line.rfind("sep=", 0) == 0;
     first = false;
     if (may_be_header) {
@@ -346,7 +375,9 @@ std::string plan_mismatch(std::string_view input) {
   const auto bits = static_cast<unsigned char>(input[0]);
   const std::string_view rest = input.substr(1);
   std::vector<std::string> texts = split(rest, '\n');
-  if (has_long_range(texts) || has_long_range(own_lines(rest))) return {};
+  std::vector<std::string> lines;
+  for (OwnLine& line : own_lines(rest)) lines.push_back(std::move(line.text));
+  if (has_long_range(texts) || has_long_range(lines)) return {};
 
   const bool csv = (bits & 2U) != 0;
   const bool json = !csv && (bits & 128U) != 0;

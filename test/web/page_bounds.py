@@ -54,6 +54,15 @@ def bounded_work(driver, base):
           f"({took * 1000:.0f} ms)", took < 1.0 and len(table(driver, "plan")) > 0,
           text_of(driver, "message"))
 
+    # Lines ended by a lone CR, as old Macs write them, in a file opened here.
+    path = os.path.abspath(os.path.join(OUT, "cr-lista.txt"))
+    with open(path, "wb") as file:
+        file.write(b"145.6 Hemma\r145.7 Stugan\r")
+    open_page(driver, base + "#plan=")
+    driver.find_element(By.ID, "plan-file").send_keys(path)
+    WebDriverWait(driver, 10).until(lambda d: len(table(d, "plan")) == 4)
+    check("a list file with lone CRs gives every line its rows", len(table(driver, "plan")) == 4)
+
     driver.get("about:blank")
     logged = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
     check("no link or file aborts the module: a clean console", logged == [], logged)

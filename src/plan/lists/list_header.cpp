@@ -73,16 +73,19 @@ bool looks_like_header(const std::vector<std::string>& cells) {
 }  // namespace
 
 HeaderReading read_list_header(std::string_view line, bool board, char delimiter) {
-  std::vector<std::string> cells;
-  bool frequency = false;  // under any delimiter
-  bool unknown = false;
+  std::vector<char> delimiters;
   for (const char candidate : {',', ';', '\t'}) {
-    if (delimiter != 0 && candidate != delimiter) continue;
+    if (delimiter == 0 || candidate == delimiter) delimiters.push_back(candidate);
+  }
+  // However it splits, a header holds no frequency.
+  std::vector<std::string> cells;
+  for (const char candidate : delimiters) {
     split_record(line, candidate, cells);
-    if (holds_frequency(cells)) {
-      frequency = true;
-      continue;
-    }
+    if (holds_frequency(cells)) return {};
+  }
+  bool unknown = false;
+  for (const char candidate : delimiters) {
+    split_record(line, candidate, cells);
     const std::optional<std::size_t> key =
         board ? column_of(cells, divider_names) : column_of(cells, frequency_names);
     if (!key) {
@@ -93,7 +96,7 @@ HeaderReading read_list_header(std::string_view line, bool board, char delimiter
     const std::optional<std::size_t> variant = column_of(cells, variant_names);
     return {ListColumns{candidate, std::move(cells), *key, name, variant}, false};
   }
-  return {std::nullopt, unknown && !frequency};
+  return {std::nullopt, unknown};
 }
 
 char separator_line(std::string_view line) {

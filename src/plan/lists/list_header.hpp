@@ -29,13 +29,14 @@ struct HeaderReading {
 
 // Reads `line` as a header, split at `delimiter` or, where it is 0, at
 // whichever of a comma, a semicolon or a TAB makes a header of it. A header
-// holds no cell that reads as a frequency: a channel may be named Frequency.
+// holds no cell that reads as a frequency, however the line splits: a
+// channel may be named Frequency.
 // Its key column is the first named as frequency_columns lists or, for
 // boards, as a divider (delartal), its name column one of Name, Channel Name
 // or namn; names match whatever their case and the quotes and blanks around
 // them, with blank, "-" and "_" alike and a unit "(MHz)" after them or not.
-// Two or more cells without such a key, none of them a board, and no cell
-// under any delimiter a frequency, are a header it does not know.
+// Two or more cells without such a key, none of them a board, are a header
+// it does not know.
 HeaderReading read_list_header(std::string_view line, bool board, char delimiter = 0);
 
 // The names a frequency's column is read under, as a message lists them.
