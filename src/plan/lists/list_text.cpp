@@ -18,7 +18,7 @@ void ListText::make_utf8(std::string& text, std::uint64_t line, bool cut) {
       if (end == std::string_view::npos && cut && is_cut_short(piece.substr(invalid))) {
         piece = piece.substr(0, invalid);
       } else {
-        if (count_ < first_.size()) first_[count_] = line;
+        if (count_ < first_.size()) first_[static_cast<std::size_t>(count_)] = line;
         ++count_;
       }
     }
