@@ -34,6 +34,10 @@ std::string visible_form(std::uint32_t code) {
 // columns of it (a character one column, the visible form as wide as it is);
 // `cut` tells whether any was left out.
 std::string shown(std::string_view raw, bool keep_layout, std::size_t columns, bool* cut) {
+  // Most texts are printable ASCII, and stand as they are.
+  const bool plain =
+      std::all_of(raw.begin(), raw.end(), [](char c) { return c >= ' ' && c < 0x7F; });
+  if (plain && raw.size() <= columns) return std::string(raw);
   const std::string text = as_utf8(raw);
   std::string out;
   std::size_t used = 0;
