@@ -320,7 +320,11 @@ std::string unaccounted(std::string_view input, const std::vector<std::string>& 
   bool first = true;
   bool after_separator = false;
   for (const OwnLine& own : own_lines(input)) {
-    const std::string& line = own.text;
+    // A header is the same again without a byte order mark and blanks.
+    std::string line = own.text;
+    if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    line.erase(0, std::min(line.find_first_not_of(" \t"), line.size()));
+    line.erase(line.find_last_not_of(" \t") + 1);
     if (gives_nothing(line) || named.count(own.number) != 0 || (header && line == *header)) {
       continue;
     }
