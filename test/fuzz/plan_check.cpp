@@ -297,9 +297,9 @@ bool gives_nothing(std::string line) {
 // or gives nothing by its looks. Counted as a floor: each line not named is
 // worth one row at least. The first line with anything on it may be a
 // header, where it starts with no digit or names a key column, and a line
-// after "sep=" too, and a header again later; a
-// list that keeps rows to a variant column may give none for one; and a list refused whole, or cut
-// off by an open quote, leaves the rest unread.
+// after "sep=" (in any case) too, and a header again later; a list that
+// keeps rows to a variant column may give none for one; and a list refused
+// whole, or cut off by an open quote, leaves the rest unread.
 std::string unaccounted(std::string_view input, const std::vector<std::string>& messages,
                         std::size_t rows, bool variant_given) {
   // Where a quote may hold line breaks, which lines make a record is the
@@ -336,7 +336,7 @@ std::string unaccounted(std::string_view input, const std::vector<std::string>& 
                            lower.find("frekv") != std::string::npos ||
                            lower.find("delartal") != std::string::npos;
     const bool may_be_header = (first && (named_first || names_key)) || after_separator;
-    after_separator = first && line.rfind("sep=", 0) == 0;
+    after_separator = first && lower.rfind("sep=", 0) == 0;
     first = false;
     if (may_be_header) {
       header = line;
