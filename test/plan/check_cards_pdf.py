@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Prints delartal-plan's HTML cards to PDF in headless Chromium and checks the
-PDF: every card's frequency and divider are in its text (pdftotext), in
-order, with its channel's name and, where the frequency is not its divider's
-channel, that channel; and the pages are as many as three cards a page make
+PDF: every card's heading, its frequency and variant, and its divider are in
+its text (pdftotext), in order, with its channel's name and, where the
+frequency is not its divider's channel, that channel; and the pages are as many as three cards a page make
 (pdfinfo).
 Leaves a screenshot of the first cards beside the PDFs, for a person to look at.
 
@@ -34,14 +34,15 @@ def check(name, condition, detail=""):
 
 
 def cards_expected(arguments, lines):
-    """Each card's frequency as shown, divider, name, and the channel where it
-    is another than the frequency, from the same plan as CSV."""
+    """Each card's heading, divider, name, and the channel where it is
+    another than the frequency, from the same plan as CSV."""
     text = subprocess.run([PLAN, "-f", "csv"] + arguments, input=lines, capture_output=True,
                           check=True).stdout.decode()
     rows = list(csv.DictReader(text.splitlines()))
     if "-r" in arguments:
-        return [(row["kanal"], row["delartal"], row["namn"], None) for row in rows]
-    return [(row["visad"], row["delartal"], row["namn"],
+        return [(f"{row['kanal']} MHz · variant {row['variant']}", row["delartal"], row["namn"],
+                 None) for row in rows]
+    return [(f"{row['visad']} MHz · variant {row['variant']}", row["delartal"], row["namn"],
              row["kanal"] if row["kanal"] != row["visad"] else None) for row in rows]
 
 
@@ -70,16 +71,16 @@ def check_sheet(name, arguments, lines=b""):
                            text=True).stdout
     at = 0
     missing = []
-    for frequency, divider, channel_name, channel in cards:
-        found = words.find(frequency + " MHz", at)
+    for heading, divider, channel_name, channel in cards:
+        found = words.find(heading, at)
         found_divider = words.find("Delartal " + divider, found)
         found_channel = channel is None or words.find(f"Kanal {channel} MHz", found) >= 0
         found_name = words.find(channel_name, found) >= 0
         if found < 0 or found_divider < 0 or not found_channel or not found_name:
-            missing.append(frequency + " / " + divider)
+            missing.append(heading + " / " + divider)
             continue
         at = found_divider
-    check(name + ": every card's frequency and divider, in order",
+    check(name + ": every card's heading with its variant, and its divider, in order",
           len(cards) > 0 and not missing, ", ".join(missing[:5]))
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, check=True, text=True).stdout
     pages = int(next(line.split()[-1] for line in info.splitlines() if line.startswith("Pages:")))

@@ -5,6 +5,7 @@
 #include "channel.hpp"
 #include "format_fixed.hpp"
 #include "matrix_report.hpp"
+#include "sheets/fit_words.hpp"
 #include "sheets/matrix_drawing.hpp"
 #include "terms/band.hpp"
 #include "text/printable.hpp"
@@ -48,8 +49,11 @@ struct CardText {
 std::string card(const CardText& text) {
   const std::int32_t divider = text.divider;
   const std::int32_t variant = text.variant;
-  std::string html =
-      "<section class=\"card\">\n<header>\n<h2>" + escaped(text.frequency) + " MHz</h2>\n";
+  // Both variants' cards of one channel lie side by side: the heading tells
+  // them apart.
+  std::string html = "<section class=\"card\">\n<header>\n<h2>" + escaped(text.frequency) +
+                     " MHz <span class=\"variant-name\">· variant " + std::to_string(variant) +
+                     "</span></h2>\n";
   if (!text.channel_notice.empty()) {
     html += "<p class=\"channel\">Kanal " +
             std::string(channel_frequency(divider, variant).view()) + " MHz</p>\n";
@@ -63,7 +67,7 @@ std::string card(const CardText& text) {
     html += "<p class=\"warning\">" + std::string(text.channel_notice) + "</p>\n";
   }
   if (!fits_matrix(divider)) {
-    html += "<p class=\"warning\">Ryms inte i matrisen: den har plats för delartal 0–1999.</p>\n";
+    html += "<p class=\"warning\">" + std::string(misfit_sentence) + "</p>\n";
   }
   html += matrix_drawing(divider) + "<pre class=\"pattern\">" +
           std::string(pattern_rows(divider, "").view()) + "</pre>\n";
@@ -90,8 +94,10 @@ body { margin: 0; font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10pt
 @media screen { body { margin: 8mm; } }
 .card { height: 86mm; margin: 0 1mm 4mm 0; padding: 3mm 5mm; border: 0.4mm solid #000;
         break-inside: avoid; page-break-inside: avoid; }
-.card header { display: flex; justify-content: space-between; align-items: baseline; }
+.card header { display: flex; flex-wrap: wrap; justify-content: space-between;
+               align-items: baseline; column-gap: 4mm; }
 .card h2 { margin: 0; font-size: 16pt; }
+.variant-name { font-size: 12pt; }
 .channel { font-size: 14pt; font-weight: bold; color: #b00; border: 0.5mm solid #b00;
            padding: 0 2mm; }
 .card p { margin: 0.8mm 0; }
