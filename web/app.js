@@ -38,6 +38,10 @@ function start(module) {
       else tab.removeAttribute('aria-current');
     }
     shown[state.view].show(state);
+    // The message stands where each view's answer is read: in the frequency
+    // view between the divider and the drawing.
+    const place = views[state.view].querySelector('.message-place');
+    if ($('message').parentNode !== place) place.append($('message'));
     $('message').textContent = messages[state.view];
   }
 

@@ -19,21 +19,19 @@ const afterFrame = (then) => requestAnimationFrame(() => setTimeout(then, 0));
 // the header's order, each cell named by its column for a narrow screen.
 const cellText = (value) => (typeof value === 'boolean' ? (value ? 'ja' : 'nej') : String(value));
 
-// `notices` holds the core's channel notice of each row, or nothing: a row
-// with one is marked, as the card marks it, and its channel cell tells it.
-function fillTable(table, rows, notices = [], append = false) {
+// A row that `offChannel` names, one whose frequency is not its divider's
+// channel, has its channel cell marked, as the card marks it.
+function fillTable(table, rows, offChannel = [], append = false) {
   const columns = [...table.tHead.rows[0].cells].map((th) => [th.dataset.field, th.textContent]);
   const body = document.createDocumentFragment();
   rows.forEach((row, index) => {
     const tr = document.createElement('tr');
-    const notice = notices[index] || '';
-    if (notice) tr.className = 'off-channel';
+    if (offChannel[index]) tr.className = 'off-channel';
     for (const [field, label] of columns) {
       const td = document.createElement('td');
       td.textContent = cellText(row[field]);
       td.dataset.field = field;
       td.dataset.label = label;
-      if (notice && field === 'kanal') td.title = notice;
       tr.append(td);
     }
     body.append(tr);

@@ -21,6 +21,7 @@ function forwardView(page) {
 
   // Nothing shown, and the message, if any, said.
   function clear(message) {
+    $('forward-answer').hidden = true;
     $('forward-result').hidden = true;
     $('report').textContent = '';
     page.say('forward', message);
@@ -43,9 +44,7 @@ function forwardView(page) {
     $('divider').textContent = row.delartal;
     $('channel-frequency').textContent = row.kanal;
     $('iaru').textContent = row.iaru ? `, ${row.iaru}` : '';
-    $('fits').textContent = row.i_matrisen
-      ? 'Ryms i matrisen.'
-      : 'Ryms inte i matrisen: den har plats för delartal 0–1999.';
+    $('fits').textContent = row.i_matrisen ? core.layout.ryms : core.layout.ryms_inte;
     if (row.delartal !== drawn) {
       const drawings = core.drawing(row.delartal);
       $('drawing').innerHTML = drawings.matris + drawings.smal;
@@ -53,6 +52,7 @@ function forwardView(page) {
     }
     showTicks(row);
     $('report').textContent = got.rapport;
+    $('forward-answer').hidden = false;
     $('forward-result').hidden = false;
     page.say('forward', got.obs);
     page.speak(`Delartal ${row.delartal}: ${row.dioder || 'inga dioder'}`);

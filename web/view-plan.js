@@ -21,6 +21,10 @@ function planView(page) {
   const variant = () => Number($('plan-variant').value);
   const lines = () => held ?? $('plan-input').value;
   const state = () => ({view: 'plan', lines: lines(), variant: variant()});
+  // Each row says in words, as its card does, that its divider does not fit
+  // the matrix, and the core's notice where the frequency is not its channel.
+  const withRemarks = (rows, notices) => rows.map((row, index) => ({
+    ...row, obs: [row.i_matrisen ? '' : core.layout.ryms_inte, notices[index]].filter(Boolean).join(' ')}));
 
   // The link is given its file as it is followed, or the page says why not.
   function makeCsv(event) {
@@ -52,12 +56,13 @@ function planView(page) {
     if (!typed) $('plan-input').value = held ? '' : text;
     $('plan-variant').value = String(planVariant);
     const got = core.plan(text, planVariant, shownRows);
-    fillTable($('plan'), got.rader.slice(0, firstRows), got.obs);
+    const rows = withRemarks(got.rader, got.obs);
+    fillTable($('plan'), rows.slice(0, firstRows), got.obs);
     clearTimeout(moreRows);
     if (got.rader.length > firstRows) {
       afterFrame(() => {
         moreRows = setTimeout(() => {
-          fillTable($('plan'), got.rader.slice(firstRows), got.obs.slice(firstRows), true);
+          fillTable($('plan'), rows.slice(firstRows), got.obs.slice(firstRows), true);
         }, 0);
       });
     }

@@ -14,6 +14,7 @@
 #include "output.hpp"
 #include "run/messages.hpp"
 #include "run/plan.hpp"
+#include "sheets/fit_words.hpp"
 #include "sheets/json_lines.hpp"
 #include "sheets/matrix_drawing.hpp"
 #include "terms/direction_hints.hpp"
@@ -245,7 +246,9 @@ std::string layout() {
   for (const std::string_view group : plan::digit_groups) {
     groups += (groups.empty() ? "" : ",") + plan::json_string(group);
   }
-  return "{\"platser\":[" + places + "],\"grupper\":[" + groups + "]}";
+  return "{\"platser\":[" + places + "],\"grupper\":[" + groups +
+         "],\"ryms\":" + plan::json_string(plan::fits_sentence) +
+         ",\"ryms_inte\":" + plan::json_string(plan::misfit_sentence) + "}";
 }
 
 }  // namespace delartal::web

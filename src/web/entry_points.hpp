@@ -65,8 +65,10 @@ std::string card(std::string_view text, bool reverse, std::int32_t variant);
 std::string list_text(std::string_view bytes);
 
 // The matrix's sixteen places in the label row's order, each a line's name
-// or "" where the thousands digit has none, and the four digit groups' names:
-// {"platser":["","","","L","K",...,"M"],"grupper":["tusental",...]}.
+// or "" where the thousands digit has none, the four digit groups' names, and
+// the sentences that say whether a divider fits the matrix:
+// {"platser":["","","","L","K",...,"M"],"grupper":["tusental",...],
+// "ryms":"Ryms i matrisen.","ryms_inte":"Ryms inte i matrisen: ..."}.
 std::string layout();
 
 }  // namespace delartal::web

@@ -35,7 +35,8 @@ TEST(EntryPoints, LayoutNamesThePlacesInTheLabelRowsOrder) {
   EXPECT_EQ(layout(),
             "{\"platser\":[\"\",\"\",\"\",\"L\",\"K\",\"J\",\"I\",\"H\",\"G\",\"F\",\"E\","
             "\"D\",\"C\",\"B\",\"A\",\"M\"],\"grupper\":[\"tusental\",\"hundratal\",\"tiotal\","
-            "\"ental\"]}");
+            "\"ental\"],\"ryms\":\"Ryms i matrisen.\",\"ryms_inte\":\"Ryms inte i matrisen: "
+            "den har plats för delartal 0–1999.\"}");
 }
 
 // delartal-plan's messages without its name, pointing to the page's views.

@@ -28,6 +28,8 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 from page_bounds import bounded_work
+from page_on_a_phone import first_screen, keyboard_up, plan_in_words, readable_on_a_phone, \
+    share_unlike_view
 from page_support import (AXE, OUT, WEB_BUILD, browser, check, csv_rows, delartal_report, fields,
                           open_page, page_message, plan_says, results, table, text_of)
 
@@ -127,7 +129,9 @@ def download_and_print(driver, base, downloads):
     check("the downloaded ';' CSV is delartal-plan -d ';' --decimal-comma's, byte for byte",
           got == out.encode(), got[:200])
     cards, _ = plan_says(["-f", "html"], lines.encode())
-    printed_cards(driver, "print", "kort", cards, ["SK0RK repeater", "Kanal 146.0375 MHz"])
+    printed_cards(driver, "print", "kort", cards, ["SK0RK repeater", "Kanal 146.0375 MHz",
+                                                   "145.6000 MHz · variant 1",
+                                                   "145.6000 MHz · variant 2"])
 
 
 def printed_cards(driver, button, name, cards, words_wanted):
@@ -258,10 +262,12 @@ def answers_first(driver, base):
 def one_card_and_link(driver, base):
     open_page(driver, base + "#v=1&f=145.78")
     cards, _ = plan_says(["-f", "html", "-v", "1", "145.78"])
-    printed_cards(driver, "card-forward", "kort-framat", cards, ["Kanal 145.7750 MHz", "Delartal"])
+    printed_cards(driver, "card-forward", "kort-framat", cards,
+                  ["145.7800 MHz · variant 1", "Kanal 145.7750 MHz", "Delartal"])
     open_page(driver, base + "#r=J%20F%20D%20M")
     cards, _ = plan_says(["-f", "html", "-r", "J F D M"])
-    printed_cards(driver, "card-reverse", "kort-bakat", cards, ["146.0375 MHz", "145.8375 MHz"])
+    printed_cards(driver, "card-reverse", "kort-bakat", cards,
+                  ["146.0375 MHz · variant 1", "145.8375 MHz · variant 2"])
     driver.execute_cdp_cmd("Browser.grantPermissions", {
         "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
     driver.find_element(By.ID, "share").click()
@@ -272,45 +278,6 @@ def one_card_and_link(driver, base):
     check("Dela länk without a share sheet copies the view's link, and says so",
           copied == driver.current_url and text_of(driver, "message") == "Länken är kopierad.",
           (copied, text_of(driver, "message")))
-
-
-def readable_on_a_phone(driver, base):
-    """At 360 px the drawing's letters stand 12 px and more, its diodes and
-    tick boxes 24 px and more; the report fits at 360 and 320 px; a message
-    moves no toggle."""
-    driver.set_window_size(360, 740)
-    try:
-        open_page(driver, base + "#v=1&f=146.03125")
-        sizes = driver.execute_script("""
-            const svg = [...document.querySelectorAll('#drawing svg')]
-                .find((s) => s.getBoundingClientRect().width > 0);
-            const box = (e) => e.getBoundingClientRect();
-            return {narrow: svg.classList.contains('narrow'),
-                    text: Math.min(...[...svg.querySelectorAll('text')].map((t) => box(t).height)),
-                    marks: Math.min(...[...svg.querySelectorAll('.diode, .tick')]
-                        .flatMap((m) => [box(m).width, box(m).height])),
-                    scroll: document.documentElement.scrollWidth - window.innerWidth};""")
-        check("at 360 px: the narrow drawing, letters >= 12 px, diodes and tick boxes >= 24 px",
-              sizes["narrow"] and sizes["text"] >= 12 and sizes["marks"] >= 24
-              and sizes["scroll"] <= 0, sizes)
-        for width in [360, 320]:
-            driver.set_window_size(width, 740)
-            open_page(driver, base + "#v=1&f=200")
-            overflow = driver.execute_script(
-                "const pre = document.getElementById('report');"
-                "return pre.scrollWidth - pre.clientWidth;")
-            check(f"at {width} px the report for 200 MHz fits, without scrolling", overflow <= 0
-                  and "delartalet 4768" in text_of(driver, "report"), overflow)
-        driver.set_window_size(360, 740)
-        open_page(driver, base + "#r=")
-        toggle = driver.find_element(By.ID, "line-J")
-        before = toggle.rect["y"]
-        driver.find_element(By.ID, "line-K").click()
-        toggle.click()
-        check("a message that appears moves no toggle", text_of(driver, "message") != ""
-              and toggle.rect["y"] == before, (before, toggle.rect["y"], text_of(driver, "message")))
-    finally:
-        driver.set_window_size(1280, 800)
 
 
 def offline(driver, base):
@@ -403,6 +370,10 @@ def main():
         answers_first(driver, base)
         one_card_and_link(driver, base)
         readable_on_a_phone(driver, base)
+        first_screen(driver, base)
+        keyboard_up(driver, base)
+        plan_in_words(driver, base)
+        share_unlike_view(driver, base)
         offline(driver, base)
         single_file(driver)
         accessibility_and_looks(driver, base)

@@ -64,14 +64,16 @@ def csv_rows(text, fields):
             for row in csv.DictReader(io.StringIO(text, newline=""))]
 
 
+# The plan's remarks in words are the page's own column; the other columns
+# are the CSV's.
 def table(driver, table_id):
-    return [[cell.text for cell in row.find_elements(By.TAG_NAME, "td")]
+    return [[cell.text for cell in row.find_elements(By.CSS_SELECTOR, "td:not([data-field=obs])")]
             for row in driver.find_elements(By.CSS_SELECTOR, f"#{table_id} tbody tr")]
 
 
 def fields(driver, table_id):
-    return [th.get_attribute("data-field")
-            for th in driver.find_elements(By.CSS_SELECTOR, f"#{table_id} thead th")]
+    return [th.get_attribute("data-field") for th in
+            driver.find_elements(By.CSS_SELECTOR, f"#{table_id} thead th:not([data-field=obs])")]
 
 
 def text_of(driver, element_id):
