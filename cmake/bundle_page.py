@@ -74,7 +74,7 @@ def build_single(web, core_single_js, single_html):
     icon = base64.b64encode(read(os.path.join(web, "icon.svg"), "rb")).decode()
     page = page.replace('<link rel="icon" href="icon.svg" type="image/svg+xml">',
                         f'<link rel="icon" href="data:image/svg+xml;base64,{icon}">')
-    page = re.sub(r'<link rel="(manifest|apple-touch-icon)"[^>]*>\n', "", page)
+    page = re.sub(r'<link rel="(manifest|apple-touch-icon|preload)"[^>]*>\n', "", page)
     page = re.sub(r'<script src="[^"]+" defer></script>\n', "", page)
     page = page.replace("</body>", "".join(f"<script>{code}</script>\n" for code in scripts) +
                         "</body>")

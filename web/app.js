@@ -27,7 +27,11 @@ function start(module) {
       show(state);
     },
   };
-  const shown = {forward: forwardView(page), reverse: reverseView(page), plan: planView(page)};
+  // A view is built when it is first shown, so that a link's answer comes
+  // before the other views are made.
+  const makers = {forward: forwardView, reverse: reverseView, plan: planView};
+  const built = {};
+  const view = (name) => (built[name] ??= makers[name](page));
 
   function show(state) {
     current = state.view;
@@ -37,7 +41,7 @@ function start(module) {
       if (name === state.view) tab.setAttribute('aria-current', 'page');
       else tab.removeAttribute('aria-current');
     }
-    shown[state.view].show(state);
+    view(state.view).show(state);
     // The message stands where each view's answer is read: in the frequency
     // view between the divider and the drawing.
     const place = views[state.view].querySelector('.message-place');
@@ -50,7 +54,7 @@ function start(module) {
   for (const name of Object.keys(views)) {
     $(`tab-${name}`).addEventListener('click', (event) => {
       event.preventDefault();
-      if (name !== current) page.go(shown[name].state(), true);
+      if (name !== current) page.go(view(name).state(), true);
     });
   }
   window.addEventListener('popstate', () => show(stateOf(location.hash)));
