@@ -1,5 +1,5 @@
 # Where an install puts the programs, their manual pages, the documents and
-# the bash completion, and the Debian package and the Windows zip made of it.
+# the bash completion; the Windows zip made of it; and the Debian packages.
 # On Windows the programs, README and licence lie side by side in the zip.
 set(DELARTAL_PACKAGE_CONTACT "The delartal developers <delartal@example.org>" CACHE STRING
     "Maintainer named in the Debian package, its changelog and copyright: Name <address>")
@@ -33,20 +33,13 @@ else()
     endforeach()
   endforeach()
 
-  # The licence also in the machine-readable form Debian keeps as copyright:
-  # each line indented, an empty one written as " .".
-  file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
-  string(REGEX REPLACE "^MIT License\n\n" "" license "${license}")
-  string(REGEX REPLACE "\n$" "" license "${license}")
-  string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
-  string(REGEX REPLACE "\n" "\n " DELARTAL_LICENSE_PARAGRAPHS " ${license}")
-  configure_file(packaging/copyright.in copyright @ONLY)
   configure_file(packaging/changelog.in changelog @ONLY)
   delartal_gzip(${PROJECT_BINARY_DIR}/changelog ${PROJECT_BINARY_DIR}/changelog.gz)
   list(APPEND compressed ${PROJECT_BINARY_DIR}/changelog.gz)
   add_custom_target(delartal_compressed_docs ALL DEPENDS ${compressed})
 
-  install(FILES README.md ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+  # The copyright is the Debian package's, in the machine-readable form.
+  install(FILES README.md debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES completion/delartal-plan
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
@@ -58,34 +51,35 @@ set(CPACK_PACKAGE_CONTACT "${DELARTAL_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "diode matrix settings for a transceiver's channel divider")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_PACKAGE_DESCRIPTION
-    "delartal asks for the offset variant of the equipment and a channel frequency
-in MHz, and prints the divider number (delartalet) with the diode pattern of
-each of its four decimal digits over the names of the matrix lines A to M.
-Its dialogue is in Swedish.
-.
-delartal-plan does the same calculation without a dialogue: channel plans
-over frequency ranges, the way back from a board to its frequency, CSV for
-spreadsheets and printable cards of the matrix as HTML.")
 # cpack dates every entry by SOURCE_DATE_EPOCH, which it is handed here
 # whatever its own environment holds, and writes the checksums beside what it
 # made.
 file(WRITE ${PROJECT_BINARY_DIR}/cpack_epoch.cmake
      "set(ENV{SOURCE_DATE_EPOCH} ${DELARTAL_SOURCE_DATE_EPOCH})\n")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/cpack_epoch.cmake)
-if(NOT WIN32)
-  set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/write_checksums.cmake)
-endif()
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME delartal-${PROJECT_VERSION}-windows-x86_64)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 else()
-  set(CPACK_GENERATOR DEB)
+  # The .debs come from debian/, this machine's and, where Debian's cross
+  # toolchains are installed, the Raspberry Pi's: arm64 and armhf.
+  set(CPACK_GENERATOR External)
+  set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/cmake/debian_packages.cmake)
+  set(CPACK_DELARTAL_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+  set(CPACK_DELARTAL_SOURCE_DATE_EPOCH ${DELARTAL_SOURCE_DATE_EPOCH})
+  execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE native
+                  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  set(CPACK_DELARTAL_DEB_ARCHITECTURES ${native})
+  foreach(cross IN ITEMS "arm64;aarch64-linux-gnu" "armhf;arm-linux-gnueabihf")
+    list(GET cross 0 architecture)
+    list(GET cross 1 triplet)
+    find_program(DELARTAL_CXX_${architecture} ${triplet}-g++)
+    if(DELARTAL_CXX_${architecture} AND NOT architecture STREQUAL native)
+      list(APPEND CPACK_DELARTAL_DEB_ARCHITECTURES ${architecture})
+    endif()
+  endforeach()
+  set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/write_checksums.cmake)
 endif()
 include(CPack)
 
@@ -96,7 +90,9 @@ if(DELARTAL_WINDOWS_ZIP AND NOT WIN32)
   if(DELARTAL_MINGW_CXX)
     set(windows_build ${PROJECT_BINARY_DIR}/windows)
     # The zip's entries keep their dates in local time: UTC, on every machine.
-    set(epoch ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH} TZ=UTC)
+    # The flags for this machine's programs are not the Windows build's.
+    set(epoch ${CMAKE_COMMAND} -E env --unset=CXXFLAGS --unset=LDFLAGS
+              SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH} TZ=UTC)
     add_custom_target(windows_zip ALL
       COMMAND ${epoch} ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${windows_build}
               -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/x86_64-w64-mingw32.cmake
@@ -120,8 +116,8 @@ if(DELARTAL_WEB_ZIP AND NOT EMSCRIPTEN)
     find_package(Python3 COMPONENTS Interpreter REQUIRED)
     set(web_build ${PROJECT_BINARY_DIR}/web)
     set(web_name delartal-${PROJECT_VERSION}-web)
-    set(web_env ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs
-                SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH})
+    set(web_env ${CMAKE_COMMAND} -E env --unset=CXXFLAGS --unset=LDFLAGS
+                NODE_PATH=/usr/share/nodejs SOURCE_DATE_EPOCH=${DELARTAL_SOURCE_DATE_EPOCH})
     add_custom_target(web_zip ALL
       COMMAND ${web_env} ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${web_build}
               -DCMAKE_TOOLCHAIN_FILE=${DELARTAL_EMSCRIPTEN_TOOLCHAIN} -DCMAKE_BUILD_TYPE=Release

@@ -1,18 +1,9 @@
-# After cpack: the .deb's member headers made the same on every machine, and
-# SHA256SUMS beside the release's packages, the .deb and the zips, in the
-# form `sha256sum -c SHA256SUMS` reads, in byte order of names.
-find_program(DELARTAL_PYTHON python3 REQUIRED)
-foreach(package IN LISTS CPACK_PACKAGE_FILES)
-  if(package MATCHES "[.]deb$")
-    execute_process(COMMAND ${DELARTAL_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/deb_members.py ${package}
-                    COMMAND_ERROR_IS_FATAL ANY)
-  endif()
-endforeach()
-# cpack hands the .deb over from where it made it; the zips are made beside.
-file(GLOB zips LIST_DIRECTORIES false
+# After cpack: SHA256SUMS beside the release's packages, the .debs and the
+# zips, in the form `sha256sum -c SHA256SUMS` reads, in byte order of names.
+file(GLOB packages LIST_DIRECTORIES false ${CPACK_PACKAGE_DIRECTORY}/delartal_*.deb
      ${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-*.zip)
 set(lines "")
-foreach(package IN LISTS CPACK_PACKAGE_FILES zips)
+foreach(package IN LISTS packages)
   file(SHA256 ${package} sum)
   get_filename_component(name ${package} NAME)
   list(APPEND lines "${name}  ${sum}")
