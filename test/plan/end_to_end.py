@@ -251,7 +251,7 @@ def messages():
     out, _, status = run("--help")
     check("--help", status == 0 and out.startswith("Användning: delartal-plan".encode())
           and all(len(line) <= 79 for line in out.decode().splitlines()))
-    expect("--version", ["--version"], b"delartal-plan (delartal) 1.2.0\n", 0)
+    expect("--version", ["--version"], b"delartal-plan (delartal) 1.3.0\n", 0)
 
 
 def streamed():
