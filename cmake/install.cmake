@@ -38,8 +38,7 @@ else()
   list(APPEND compressed ${PROJECT_BINARY_DIR}/changelog.gz)
   add_custom_target(delartal_compressed_docs ALL DEPENDS ${compressed})
 
-  # The copyright is the Debian package's, in the machine-readable form.
-  install(FILES README.md debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+  install(FILES README.md LICENSE ${PROJECT_BINARY_DIR}/changelog.gz
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES completion/delartal-plan
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
