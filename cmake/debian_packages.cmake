@@ -11,3 +11,5 @@ execute_process(
   WORKING_DIRECTORY ${CPACK_DELARTAL_SOURCE_DIR}
   COMMAND_ERROR_IS_FATAL ANY)
 file(GLOB CPACK_EXTERNAL_BUILT_PACKAGES ${out}/delartal_*.deb)
+# Beside the zips already, for the checksums written after this.
+file(COPY ${CPACK_EXTERNAL_BUILT_PACKAGES} DESTINATION ${CPACK_PACKAGE_DIRECTORY})
