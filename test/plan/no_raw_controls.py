@@ -52,8 +52,10 @@ def main():
               status == 0 and names[0].replace('"', "") == NAME and "\x00" not in text
               and names[1] in ("a<00>b", "a\x00b" if fmt == "json" else ""), repr(names))
     # Windows hands a program its arguments in its own code page, the byte
-    # 0xFF already made "?".
-    stray = "?" if CRLF else "ÿ"
+    # 0xFF already made "?"; node hands them on as text, the byte already
+    # made U+FFFD.
+    runner = os.path.basename(COMMAND[0]) if len(COMMAND) > 1 else ""
+    stray = "?" if CRLF else "\ufffd" if runner.startswith("node") else "ÿ"
     for name, arguments, stdin, wanted in [
             ("an option's bad value", ["-v", "\xff\x1b[31m", "146"], b"",
              f"varianten är 1 eller 2, inte ”{stray}<1B>[31m”"),
