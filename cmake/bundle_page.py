@@ -18,8 +18,7 @@ import re
 import shutil
 import sys
 
-PAGE_FILES = ["index.html", "styles.css", "manifest.webmanifest", "icon.svg", "icon-192.png",
-              "icon-512.png"]
+PAGE_FILES = ["index.html", "styles.css", "manifest.webmanifest", "icon-192.png", "icon-512.png"]
 CORE_JS = "delartal-core.js"
 
 
@@ -71,9 +70,9 @@ def build_single(web, core_single_js, single_html):
             sys.exit("bundle_page: a script holds </script and cannot be inlined")
     page = page.replace('<link rel="stylesheet" href="styles.css">',
                         "<style>\n" + read(os.path.join(web, "styles.css")) + "</style>")
-    icon = base64.b64encode(read(os.path.join(web, "icon.svg"), "rb")).decode()
-    page = page.replace('<link rel="icon" href="icon.svg" type="image/svg+xml">',
-                        f'<link rel="icon" href="data:image/svg+xml;base64,{icon}">')
+    icon = base64.b64encode(read(os.path.join(web, "icon-192.png"), "rb")).decode()
+    page = page.replace('<link rel="icon" href="icon-192.png" type="image/png" sizes="192x192">',
+                        f'<link rel="icon" href="data:image/png;base64,{icon}" sizes="192x192">')
     page = re.sub(r'<link rel="(manifest|apple-touch-icon|preload)"[^>]*>\n', "", page)
     page = re.sub(r'<script src="[^"]+" defer></script>\n', "", page)
     page = page.replace("</body>", "".join(f"<script>{code}</script>\n" for code in scripts) +
