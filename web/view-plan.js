@@ -1,20 +1,21 @@
 'use strict';
 // Kanalplan: a list's lines, typed or opened from a file, to a table of its
-// rows, its CSV and its printable cards. The plan is made once for what is
-// shown: the table shows its start at once, and the rest of its first rows a
-// moment later. The CSV is made when it is asked for.
+// rows, its CSV and its printable cards. The table's start is asked for
+// first and shown at once; the rest of its first rows come a moment later.
+// The CSV is made when it is asked for.
 
 function planView(page) {
   const {core} = page;
   const shownRows = 2000;
-  const firstRows = 100;
+  const firstRows = 40;
   const largestFile = 2 * 1024 * 1024;
   // A browser lays out a long text in a field slowly, about a second for
   // 100 KiB: a larger list from a file or a link is held here, and the field
   // left empty.
   const largestInField = 16 * 1024;
   let held = null;
-  let moreRows = 0;
+  // Counts the plans shown, so that the rest of an older one is never added.
+  let shownPlans = 0;
   let planTimer = 0;
   let fileNotice = '';
   let csvUrl = '';
@@ -55,15 +56,16 @@ function planView(page) {
     held = !typed && text.length > largestInField ? text : null;
     if (!typed) $('plan-input').value = held ? '' : text;
     $('plan-variant').value = String(planVariant);
-    const got = core.plan(text, planVariant, shownRows);
-    const rows = withRemarks(got.rader, got.obs);
-    fillTable($('plan'), rows.slice(0, firstRows), got.obs);
-    clearTimeout(moreRows);
-    if (got.rader.length > firstRows) {
+    const got = core.plan(text, planVariant, firstRows);
+    fillTable($('plan'), withRemarks(got.rader, got.obs), got.obs);
+    const plan = ++shownPlans;
+    if (got.antal > firstRows) {
       afterFrame(() => {
-        moreRows = setTimeout(() => {
-          fillTable($('plan'), rows.slice(firstRows), got.obs.slice(firstRows), true);
-        }, 0);
+        if (plan !== shownPlans) return;
+        const more = core.plan(text, planVariant, shownRows);
+        const rows = more.rader.slice(firstRows);
+        const offChannel = more.obs.slice(firstRows);
+        fillTable($('plan'), withRemarks(rows, offChannel), offChannel, true);
       });
     }
     const all = got.stopp ? '' : '; CSV har alla';
