@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Puts the page together from web/ and the core's WebAssembly module.
 
-- SITE_DIR: the page's files, the module's loader and .wasm, and the service
-  worker with the list of files it keeps and a version drawn from their
-  contents; ready for any static web host.
+- SITE_DIR: the page's files, its scripts after the module's loader in one
+  file, the .wasm, and the service worker with the list of files it keeps
+  and a version drawn from their contents; ready for any static web host.
 - SINGLE_HTML: the same page as one file, its styles, scripts and module
   (the loader with the .wasm inside) inlined, its Content-Security-Policy
   naming each inline script by its hash and letting the loader fetch the
@@ -18,8 +18,10 @@ import re
 import shutil
 import sys
 
-PAGE_FILES = ["index.html", "styles.css", "manifest.webmanifest", "icon-192.png", "icon-512.png"]
+# Copied to the site as they are.
+PAGE_FILES = ["styles.css", "manifest.webmanifest", "icon-192.png", "icon-512.png"]
 CORE_JS = "delartal-core.js"
+SITE_SCRIPT = "delartal-page.js"
 
 
 def read(path, mode="r"):
@@ -42,13 +44,25 @@ def page_scripts(web):
 
 
 def build_site(web, core_js, core_wasm, site):
-    os.makedirs(site, exist_ok=True)
-    own = PAGE_FILES + page_scripts(web)
-    files = own + [CORE_JS, "delartal-core.wasm"]
-    for name in own:
+    # Only this build's files: the folder is copied whole into the web zip.
+    shutil.rmtree(site, ignore_errors=True)
+    os.makedirs(site)
+    for name in PAGE_FILES:
         shutil.copyfile(os.path.join(web, name), os.path.join(site, name))
-    shutil.copyfile(core_js, os.path.join(site, CORE_JS))
     shutil.copyfile(core_wasm, os.path.join(site, "delartal-core.wasm"))
+    # One request for the scripts rather than ten: the loader and the page's
+    # scripts in index.html's order in one file, strict from its first line
+    # as each of the page's scripts is on its own.
+    scripts = [read(core_js)] + [read(os.path.join(web, name)) for name in page_scripts(web)]
+    write(os.path.join(site, SITE_SCRIPT),
+          "'use strict';\n" + "".join(code.rstrip("\n") + "\n" for code in scripts))
+    page, count = re.subn(r'(<script src="[^"]+" defer></script>\n)+',
+                          f'<script src="{SITE_SCRIPT}" defer></script>\n',
+                          read(os.path.join(web, "index.html")))
+    if count != 1:
+        sys.exit("bundle_page: index.html's scripts must stand together")
+    write(os.path.join(site, "index.html"), page)
+    files = ["index.html", *PAGE_FILES, SITE_SCRIPT, "delartal-core.wasm"]
     digest = hashlib.sha256()
     for name in files:
         digest.update(read(os.path.join(site, name), "rb"))

@@ -281,6 +281,11 @@ def one_card_and_link(driver, base):
 
 
 def offline(driver, base):
+    site = os.path.join(WEB_BUILD, "site")
+    with open(os.path.join(site, "sw.js"), encoding="utf-8") as file:
+        kept = set(re.findall(r"'\./([^']+)'", file.read()))
+    check("the service worker keeps every file of the site and nothing else",
+          kept == set(os.listdir(site)) - {"sw.js"}, sorted(kept))
     open_page(driver, base + "#v=1&f=146")
     driver.execute_async_script("const done = arguments[arguments.length - 1];"
                                 "navigator.serviceWorker.ready.then(() => done(true));")
