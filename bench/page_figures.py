@@ -3,7 +3,8 @@
 as transferred, gzipped, and the single file's; from navigation to a link's
 result on screen; from a keystroke, and from a tap on a line, to the new
 result; the whole-band plan from its link to its table on screen, and to a
-CSV made as its link is followed. Prints JSON.
+CSV made as its link is followed; a million-row link, and a list file just
+under the page's 2 MiB, to the page's message of its limit. Prints JSON.
 
 Usage: page_figures.py WEB_BUILD   (run with Debian's /usr/bin/python3)
 """
@@ -11,7 +12,9 @@ import gzip
 import json
 import os
 import sys
+import tempfile
 
+from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
@@ -44,6 +47,26 @@ def best_mark(driver, url, mark, runs):
     return best
 
 
+def list_file_ms(driver, base):
+    """From a list file of just under 2 MiB given to the page to its rows and
+    message on screen."""
+    line = "145.6 Hemma\n"
+    size = 2 * 1024 * 1024 - 1
+    with tempfile.NamedTemporaryFile("w", suffix=".txt", encoding="ascii") as file:
+        file.write((line * (size // len(line) + 1))[:size])
+        file.flush()
+        driver.get("about:blank")
+        driver.get(base + "#plan=")
+        WebDriverWait(driver, 30).until(
+            lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+        start = driver.execute_script("return performance.now()")
+        driver.find_element(By.ID, "plan-file").send_keys(file.name)
+        WebDriverWait(driver, 30).until(lambda d: d.execute_script(
+            "return performance.getEntriesByName('delartal-plan-shown').length > 1"))
+        return driver.execute_script(
+            "return performance.getEntriesByName('delartal-plan-shown').pop().startTime") - start
+
+
 def main():
     driver = chromium()
     base = serve(SITE)
@@ -57,6 +80,9 @@ def main():
         # The whole-band plan from its link to the frame that shows its table.
         figures["whole_band_link_ms"] = best_mark(driver, base + "#plan=140.4%3A265.3875",
                                                   "delartal-drawn", 3)
+        figures["million_row_link_ms"] = best_mark(
+            driver, base + "#plan=140%3A152.4999875%3A0.0000125", "delartal-answered", 3)
+        figures["list_file_2mib_ms"] = list_file_ms(driver, base)
         # One keystroke: the event handled and its result laid out.
         figures["keystroke_ms"] = driver.execute_script("""
             const field = document.getElementById('frequency');

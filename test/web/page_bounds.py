@@ -1,6 +1,6 @@
 """The page's work is bounded, whatever a link or a file holds: each of these
-gets a result or a message within a second, with a clean console, and the
-page answers afterwards."""
+gets a result or the page's message of its limit, with a clean console, and
+the page answers afterwards. How long they take is bench/page_figures.py's."""
 import os
 
 from page_support import OUT, check, open_page, text_of
@@ -15,26 +15,16 @@ def plan_rows(driver):
     return driver.execute_script("return document.querySelectorAll('#plan tbody tr').length")
 
 
-def answered_within(driver, seconds):
-    """The time from the link's navigation to the page's answer, in seconds."""
-    mark = driver.execute_script(
-        "return performance.getEntriesByName('delartal-answered')[0].startTime") / 1000
-    return mark, mark < seconds
-
-
 def bounded_work(driver, base):
     driver.get_log("browser")
-    figures = []
     for name, link, wanted in [
             ("a million-row link", "#plan=" + MILLION, ANY_NUMBER),
             ("six million-row lines", "#plan=" + "%0A".join([MILLION] * 6), ANY_NUMBER),
             ("a 2,000-character frequency", "#v=1&f=" + "1" * 2000, "variant 1 tar")]:
         driver.get("about:blank")
         open_page(driver, base + link)
-        took, fast = answered_within(driver, 1.0)
-        figures.append(f"{name} {took * 1000:.0f} ms")
-        check(f"{name}: a message within a second ({took * 1000:.0f} ms)",
-              fast and wanted in text_of(driver, "message"), text_of(driver, "message"))
+        check(f"{name}: the page's message", wanted in text_of(driver, "message"),
+              text_of(driver, "message"))
     driver.get("about:blank")
     open_page(driver, base + "#plan=" + MILLION)
     WebDriverWait(driver, 10).until(lambda d: plan_rows(d) == 2000)
@@ -58,15 +48,10 @@ def bounded_work(driver, base):
     with open(path, "w", encoding="ascii") as file:
         file.write((line * (size // len(line) + 1))[:size])
     open_page(driver, base + "#plan=")
-    start = driver.execute_script("return performance.now()")
     driver.find_element(By.ID, "plan-file").send_keys(path)
     WebDriverWait(driver, 30).until(lambda d: ANY_NUMBER in text_of(d, "message"))
-    took = (driver.execute_script(
-        "return performance.getEntriesByName('delartal-plan-shown').pop().startTime") - start) / 1000
-    figures.append(f"a file of {size} bytes {took * 1000:.0f} ms")
-    check(f"a list file just under 2 MiB: its rows and a message within a second "
-          f"({took * 1000:.0f} ms)", took < 1.0 and plan_rows(driver) > 0,
-          text_of(driver, "message"))
+    check("a list file just under 2 MiB: its first rows and the page's message",
+          plan_rows(driver) > 0, text_of(driver, "message"))
 
     # Lines ended by a lone CR, as old Macs write them, in a file opened here.
     path = os.path.abspath(os.path.join(OUT, "cr-lista.txt"))
@@ -82,4 +67,3 @@ def bounded_work(driver, base):
     check("no link or file aborts the module: a clean console", logged == [], logged)
     open_page(driver, base + "#v=1&f=146.03125")
     check("and the page answers afterwards", text_of(driver, "divider") == "451")
-    print("figures: " + "; ".join(figures))
