@@ -62,7 +62,10 @@ if(WIN32)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 else()
   # The .debs come from debian/, this machine's and, where Debian's cross
-  # toolchains are installed, the Raspberry Pi's: arm64 and armhf.
+  # toolchains are installed, the Raspberry Pi's: arm64 and armhf. A cross
+  # compiler alone is not enough: dpkg-shlibdeps finds the libraries a
+  # program needs only in the architecture's own packages (multiarch
+  # libstdc++6:arm64, say), so without them that architecture is left out.
   set(CPACK_GENERATOR External)
   set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/cmake/debian_packages.cmake)
   set(CPACK_DELARTAL_SOURCE_DIR ${PROJECT_SOURCE_DIR})
@@ -74,7 +77,10 @@ else()
     list(GET cross 0 architecture)
     list(GET cross 1 triplet)
     find_program(DELARTAL_CXX_${architecture} ${triplet}-g++)
-    if(DELARTAL_CXX_${architecture} AND NOT architecture STREQUAL native)
+    execute_process(COMMAND dpkg-query -W "-f=\${Status}" libstdc++6:${architecture}
+                    OUTPUT_VARIABLE runtime ERROR_QUIET)
+    if(DELARTAL_CXX_${architecture} AND runtime STREQUAL "install ok installed"
+       AND NOT architecture STREQUAL native)
       list(APPEND CPACK_DELARTAL_DEB_ARCHITECTURES ${architecture})
     endif()
   endforeach()
